@@ -1,0 +1,59 @@
+#include "about/AboutWindow.h"
+
+#include "window/MainWindow.h"
+
+#ifndef BRELVON_MAKER_NAME
+#define BRELVON_MAKER_NAME "The Brelvon developers"
+#endif
+#ifndef BRELVON_MAKER_URL
+#define BRELVON_MAKER_URL ""
+#endif
+
+namespace brelvon {
+
+namespace {
+
+Control Make(ControlKind kind, const char* name, const char* text, int left, int top, int width, int height)
+{
+    Control control;
+    control.Kind = kind;
+    control.Name = name;
+    control.Text = text;
+    control.Left = left;
+    control.Top = top;
+    control.Width = width;
+    control.Height = height;
+    return control;
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow(const ApplicationFacts& application) : Form("frmAbout")
+{
+    Window.Text = "About";
+    Window.Width = ClientWidth + MainWindow::FrameExtraWidth;
+    Window.Height = ClientHeight + MainWindow::FrameExtraHeight;
+    Window.Visible = false;
+
+    picIcon = Make(ControlKind::PictureBox, "picIcon", "", 240, 240, 540, 540);
+    lblTitle = Make(ControlKind::Label, "lblTitle", "Titre de l'application", 1050, 240, 2490, 255);
+    lblTitle.FontBold = true;
+    lblVersion = Make(ControlKind::Label, "lblVersion", "Version", 1050, 510, 2490, 225);
+    lblAuthor = Make(ControlKind::Label, "lblAuthor", "Version", 1050, 765, 2490, 225);
+    for (Control* control : {&picIcon, &lblTitle, &lblVersion, &lblAuthor}) Register(*control);
+
+    // Loading.
+    Window.Text = " About";
+    lblTitle.Text = application.Title;
+    lblVersion.Text = "Version " + application.VersionText() + " - " + ReleaseDate;
+    lblAuthor.Text = MakerLine();
+}
+
+std::string AboutWindow::MakerLine()
+{
+    const std::string name = BRELVON_MAKER_NAME;
+    const std::string address = BRELVON_MAKER_URL;
+    return address.empty() ? name : name + " - " + address;
+}
+
+}  // namespace brelvon

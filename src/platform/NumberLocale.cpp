@@ -1,0 +1,154 @@
+#include "platform/NumberLocale.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace brelvon {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Adds one to a string of decimal digits.
+void Increment(std::string& digits)
+{
+    for (std::size_t i = digits.size(); i-- > 0;) {
+        if (digits[i] != '9') {
+            ++digits[i];
+            return;
+        }
+        digits[i] = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+std::string EnvLocale(const char* first, const char* second)
+{
+    for (const char* name : {first, second, "LANG"}) {
+        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return value;
+    }
+    return {};
+}
+
+}  // namespace
+
+NumberLocale::NumberLocale(std::string decimalSeparator, std::string groupSeparator)
+    : decimal_(std::move(decimalSeparator)), group_(std::move(groupSeparator))
+{
+}
+
+NumberLocale NumberLocale::ForName(std::string_view name)
+{
+    std::string full(name);
+    if (full.empty() || full == "C" || full == "POSIX" || full.rfind("C.", 0) == 0) return {};
+    locale_t handle = newlocale(LC_NUMERIC_MASK, full.c_str(), static_cast<locale_t>(nullptr));
+    if (handle == static_cast<locale_t>(nullptr) && full.find('.') == std::string::npos) {
+        // Most machines only carry the UTF-8 variant of a locale.
+        const std::string utf8 = full + ".UTF-8";
+        handle = newlocale(LC_NUMERIC_MASK, utf8.c_str(), static_cast<locale_t>(nullptr));
+    }
+    if (handle == static_cast<locale_t>(nullptr)) return {};
+    NumberLocale result(nl_langinfo_l(RADIXCHAR, handle), nl_langinfo_l(THOUSEP, handle));
+    freelocale(handle);
+    if (result.decimal_.empty()) result.decimal_ = ".";
+    return result;
+}
+
+NumberLocale NumberLocale::FromEnvironment() { return ForName(EnvLocale("LC_ALL", "LC_NUMERIC")); }
+
+std::optional<double> NumberLocale::Parse(std::string_view text) const
+{
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+
+    std::string plain;  // the number in the C locale's notation, for strtod
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    int digits = 0;
+    bool separatorSeen = false;
+    while (i < text.size()) {
+        if (IsDigit(text[i])) {
+            plain += text[i++];
+            ++digits;
+        } else if (!separatorSeen && text.substr(i, decimal_.size()) == decimal_) {
+            plain += '.';
+            i += decimal_.size();
+            separatorSeen = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        plain += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+        int exponentDigits = 0;
+        while (i < text.size() && IsDigit(text[i])) {
+            plain += text[i++];
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) return std::nullopt;
+    }
+    if (i != text.size()) return std::nullopt;
+    const double value = std::strtod(plain.c_str(), nullptr);
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::string NumberLocale::FormatGeneral(double value) const
+{
+    if (value == 0.0) return "0";
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::string text = buffer;
+    // "%G" writes "1E+15"; "1.5E+15" keeps its decimal point for the separator below.
+    if (const auto point = text.find('.'); point != std::string::npos) text.replace(point, 1, decimal_);
+    return text;
+}
+
+std::string NumberLocale::FormatGrouped(double value, int decimals) const
+{
+    if (!std::isfinite(value)) return "0";
+    // Fifteen significant digits first, so that 1.15 (stored as 1.1499999...) rounds to 1.2.
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    std::string mantissa;
+    for (const char* p = buffer; *p != 'e'; ++p) {
+        if (IsDigit(*p)) mantissa += *p;
+    }
+    const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
+
+    // Scaled value: the digits of value * 10^decimals, rounded half away from zero.
+    const int keep = exponent + 1 + decimals;
+    std::string scaled;
+    if (keep >= 0) {
+        scaled = keep <= static_cast<int>(mantissa.size()) ? mantissa.substr(0, static_cast<std::size_t>(keep))
+                                                            : mantissa + std::string(static_cast<std::size_t>(keep) - mantissa.size(), '0');
+        if (keep < static_cast<int>(mantissa.size()) && mantissa[static_cast<std::size_t>(keep)] >= '5') {
+            if (scaled.empty()) scaled = "0";
+            Increment(scaled);
+        }
+    }
+    if (scaled.size() < static_cast<std::size_t>(decimals) + 1) {
+        scaled.insert(0, static_cast<std::size_t>(decimals) + 1 - scaled.size(), '0');
+    }
+    const std::string whole = scaled.substr(0, scaled.size() - static_cast<std::size_t>(decimals));
+    std::string text;
+    const bool negative = value < 0 && scaled.find_first_not_of('0') != std::string::npos;
+    if (negative) text += '-';
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0) text += group_;
+        text += whole[i];
+    }
+    if (decimals > 0) text += decimal_ + scaled.substr(whole.size());
+    return text;
+}
+
+}  // namespace brelvon

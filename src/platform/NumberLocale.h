@@ -1,0 +1,48 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brelvon {
+
+// How numbers are read and written in the user's locale: the decimal and
+// grouping separators (UTF-8). A value type, made once at start and handed to
+// everything that reads or writes numbers, so that the window, the probe and
+// the tests always agree.
+class NumberLocale {
+public:
+    // English separators: "." and ",".
+    NumberLocale() = default;
+    NumberLocale(std::string decimalSeparator, std::string groupSeparator);
+
+    // The separators of a locale such as "fr_FR" or "de_DE.UTF-8", as the
+    // machine defines them. A locale the machine lacks, "C" and "POSIX" give
+    // English separators.
+    [[nodiscard]] static NumberLocale ForName(std::string_view name);
+    // The locale of LC_ALL, else LC_NUMERIC, else LANG.
+    [[nodiscard]] static NumberLocale FromEnvironment();
+
+    [[nodiscard]] const std::string& DecimalSeparator() const { return decimal_; }
+    [[nodiscard]] const std::string& GroupSeparator() const { return group_; }
+
+    // Reads text as a number: blanks around it, an optional sign, digits with
+    // at most one decimal separator (at least one digit in all), and an
+    // optional exponent (E or e, optional sign, digits). nullopt otherwise.
+    [[nodiscard]] std::optional<double> Parse(std::string_view text) const;
+
+    // General number format: up to 15 significant digits, no trailing zeros,
+    // this locale's decimal separator; 17.5, 90, 0.25, 1E+15.
+    [[nodiscard]] std::string FormatGeneral(double value) const;
+
+    // The value written with 15 significant digits, then rounded half away
+    // from zero to the given number of decimals, with thousands grouped:
+    // FormatGrouped(1150 / 1000.0, 1) is "1.2", FormatGrouped(1234567, 0) is "1,234,567".
+    [[nodiscard]] std::string FormatGrouped(double value, int decimals) const;
+
+private:
+    std::string decimal_ = ".";
+    std::string group_ = ",";
+};
+
+}  // namespace brelvon

@@ -1,0 +1,144 @@
+#include "platform/file/DriveFile.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace brelvon {
+
+namespace {
+
+using nlohmann::json;
+
+constexpr std::array<std::string_view, 6> TypeNames{"unknown", "removable", "fixed", "network", "cdrom", "ramdisk"};
+
+[[noreturn]] void Fail(const std::string& where, const std::string& problem)
+{
+    throw DriveFileError(where + ": " + problem);
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+DriveType ReadType(const json& value, const std::string& where)
+{
+    if (value.is_number_integer()) {
+        const auto code = value.get<long long>();
+        if (code < 0 || code > 5) Fail(where, "\"type\" must be a code from 0 to 5, not " + value.dump());
+        return static_cast<DriveType>(code);
+    }
+    if (value.is_string()) {
+        std::string name = Lower(value.get<std::string>());
+        name.erase(std::remove(name.begin(), name.end(), '-'), name.end());
+        for (std::size_t code = 0; code < TypeNames.size(); ++code) {
+            if (name == TypeNames[code]) return static_cast<DriveType>(code);
+        }
+    }
+    Fail(where, "\"type\" must be one of unknown, removable, fixed, network, cdrom, ramdisk or a code 0 to 5, not " +
+                    value.dump());
+}
+
+std::uint64_t ReadBytes(const json& drive, const char* key, const std::string& where)
+{
+    const auto found = drive.find(key);
+    if (found == drive.end()) Fail(where, std::string("\"") + key + "\" is missing");
+    if (!found->is_number_unsigned() && !(found->is_number_integer() && found->get<long long>() >= 0)) {
+        Fail(where, std::string("\"") + key + "\" must be a whole number of bytes, not " + found->dump());
+    }
+    return found->get<std::uint64_t>();
+}
+
+std::string ReadText(const json& drive, const char* key, const std::string& where)
+{
+    const auto found = drive.find(key);
+    if (found == drive.end() || found->is_null()) return {};
+    if (!found->is_string()) Fail(where, std::string("\"") + key + "\" must be text, not " + found->dump());
+    return found->get<std::string>();
+}
+
+DriveRecord ReadDrive(const json& drive, const std::string& where)
+{
+    if (!drive.is_object()) Fail(where, "must be an object");
+    DriveRecord record;
+
+    const auto letter = drive.find("letter");
+    if (letter == drive.end()) Fail(where, "\"letter\" is missing");
+    const std::string letterText = letter->is_string() ? letter->get<std::string>() : std::string();
+    if (letterText.size() != 1 || !std::isalpha(static_cast<unsigned char>(letterText[0]))) {
+        Fail(where, "\"letter\" must be one letter A to Z, not " + letter->dump());
+    }
+    record.Letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letterText[0])));
+
+    const auto type = drive.find("type");
+    if (type == drive.end()) Fail(where, "\"type\" is missing");
+    record.Type = ReadType(*type, where);
+
+    if (const auto ready = drive.find("ready"); ready != drive.end()) {
+        if (!ready->is_boolean()) Fail(where, "\"ready\" must be true or false, not " + ready->dump());
+        record.Ready = ready->get<bool>();
+    }
+    record.Label = ReadText(drive, "label", where);
+    record.Details.MountPoint = ReadText(drive, "mount", where);
+    record.Details.Device = ReadText(drive, "device", where);
+    record.Details.FileSystem = ReadText(drive, "fs", where);
+    if (record.Ready) {
+        record.TotalBytes = ReadBytes(drive, "total", where);
+        record.FreeBytes = ReadBytes(drive, "free", where);
+        if (record.FreeBytes > record.TotalBytes) Fail(where, "\"free\" is larger than \"total\"");
+        if (drive.contains("available")) {
+            record.Details.AvailableBytes = ReadBytes(drive, "available", where);
+            if (*record.Details.AvailableBytes > record.FreeBytes) Fail(where, "\"available\" is larger than \"free\"");
+        }
+    }
+    return record;
+}
+
+}  // namespace
+
+std::vector<DriveRecord> ParseDriveFile(std::string_view text, const std::string& name)
+{
+    json document;
+    try {
+        document = json::parse(text.begin(), text.end());
+    } catch (const json::parse_error& error) {
+        Fail(name, std::string("not valid JSON (") + error.what() + ")");
+    }
+    if (!document.is_object() || !document.contains("drives") || !document["drives"].is_array()) {
+        Fail(name, "expected an object with a \"drives\" array");
+    }
+    std::vector<DriveRecord> records;
+    const auto& drives = document["drives"];
+    for (std::size_t i = 0; i < drives.size(); ++i) {
+        const std::string where = name + ": drive " + std::to_string(i + 1);
+        DriveRecord record = ReadDrive(drives[i], where);
+        for (const auto& earlier : records) {
+            if (earlier.Letter == record.Letter) {
+                throw DriveFileError(where + ": letter " + std::string(1, record.Letter) + " is listed twice");
+            }
+        }
+        records.push_back(std::move(record));
+    }
+    std::stable_sort(records.begin(), records.end(),
+                     [](const DriveRecord& a, const DriveRecord& b) { return a.Letter < b.Letter; });
+    return records;
+}
+
+std::vector<DriveRecord> LoadDriveFile(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) Fail(path, std::strerror(errno));
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (file.bad()) Fail(path, "cannot be read");
+    return ParseDriveFile(text.str(), path);
+}
+
+}  // namespace brelvon

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Drive.h"
+#include "platform/DriveType.h"
+
+#include <cstdint>
+#include <string>
+
+namespace brelvon {
+
+// Everything known about one drive, gathered in advance: a line of a drive
+// file, or a drive a test makes up.
+struct DriveRecord {
+    char Letter = 'C';
+    DriveType Type = DriveType::Fixed;
+    bool Ready = true;
+    std::string Label;
+    std::uint64_t TotalBytes = 0;
+    std::uint64_t FreeBytes = 0;
+    DriveDetails Details;
+};
+
+}  // namespace brelvon

@@ -1,0 +1,341 @@
+#include "platform/linux/DriveClassifier.h"
+
+#include "platform/linux/MountTree.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <map>
+#include <tuple>
+
+namespace brelvon {
+
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr std::array kPseudoTypes{
+    "proc"sv,        "sysfs"sv,       "devtmpfs"sv,        "devpts"sv,
+    "cgroup"sv,      "cgroup2"sv,     "securityfs"sv,      "selinuxfs"sv,
+    "debugfs"sv,     "tracefs"sv,     "pstore"sv,          "bpf"sv,
+    "configfs"sv,    "fusectl"sv,     "mqueue"sv,          "hugetlbfs"sv,
+    "binfmt_misc"sv, "autofs"sv,      "rpc_pipefs"sv,      "nfsd"sv,
+    "efivarfs"sv,    "nsfs"sv,        "usbfs"sv,           "squashfs"sv,
+    "fuse.portal"sv, "fuse.gvfsd-fuse"sv, "fuse.gvfs-fuse-daemon"sv, "fuse.lxcfs"sv,
+    "fuse.snapfuse"sv,
+};
+
+constexpr std::array kNetworkTypes{
+    "nfs"sv,    "nfs4"sv,      "cifs"sv,   "smb3"sv,     "smbfs"sv,         "ncpfs"sv,        "afs"sv,
+    "coda"sv,   "ceph"sv,      "glusterfs"sv, "fuse.glusterfs"sv, "lustre"sv, "gpfs"sv,     "beegfs"sv,
+    "davfs"sv,  "fuse.sshfs"sv, "fuse.rclone"sv, "fuse.s3fs"sv, "fuse.curlftpfs"sv, "9p"sv,        "virtiofs"sv,
+};
+
+constexpr std::array kSystemTrees{"/proc"sv, "/sys"sv, "/dev"sv, "/etc"sv};
+constexpr std::array kContainerTrees{"/var/lib/docker"sv, "/var/lib/containers"sv, "/var/lib/containerd"sv,
+                                     "/var/lib/kubelet"sv};
+
+template <std::size_t N>
+bool OneOf(std::string_view value, const std::array<std::string_view, N>& set) {
+    return std::find(set.begin(), set.end(), value) != set.end();
+}
+
+bool IsAtOrUnder(std::string_view path, std::string_view tree) {
+    return path.starts_with(tree) && (path.size() == tree.size() || path[tree.size()] == '/');
+}
+
+bool InSystemTree(std::string_view mountPoint) {
+    for (const auto tree : kSystemTrees) {
+        if (IsAtOrUnder(mountPoint, tree)) {
+            return true;
+        }
+    }
+    return IsAtOrUnder(mountPoint, "/run") && !IsAtOrUnder(mountPoint, "/run/media");
+}
+
+bool InContainerTree(std::string_view mountPoint) {
+    for (const auto tree : kContainerTrees) {
+        if (IsAtOrUnder(mountPoint, tree)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// fuse-overlayfs is how rootless containers stack their layers: an overlay too.
+bool IsOverlay(std::string_view fileSystem) { return fileSystem == "overlay" || fileSystem == "fuse.fuse-overlayfs"; }
+
+std::vector<std::string_view> SplitOptions(std::string_view options) {
+    std::vector<std::string_view> parts;
+    std::size_t start = 0;
+    while (start <= options.size()) {
+        const std::size_t comma = std::min(options.find(',', start), options.size());
+        parts.push_back(options.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return parts;
+}
+
+// The kernel answers statfs on a FUSE mount with zeros to anyone but the user
+// who mounted it, unless it was mounted allow_other. Both show in the options.
+bool AnswersUserWithZeros(const MountEntry& entry, std::optional<unsigned> userId) {
+    if (!userId || !IsFuseFileSystem(entry.FileSystem)) {
+        return false;
+    }
+    std::optional<unsigned> owner;
+    for (const auto option : SplitOptions(entry.SuperOptions)) {
+        if (option == "allow_other") {
+            return false;
+        }
+        if (option.starts_with("user_id=")) {
+            unsigned value = 0;
+            const auto digits = option.substr(8);
+            const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+            if (error == std::errc{} && end == digits.data() + digits.size()) {
+                owner = value;
+            }
+        }
+    }
+    return owner && *owner != *userId;
+}
+
+bool NeverListed(const MountEntry& entry, std::optional<unsigned> userId) {
+    const std::string_view mountPoint = entry.MountPoint;
+    return OneOf(entry.FileSystem, kPseudoTypes) || InSystemTree(mountPoint) || InContainerTree(mountPoint) ||
+           (IsOverlay(entry.FileSystem) && mountPoint != "/") || AnswersUserWithZeros(entry, userId);
+}
+
+DriveType TypeOf(const MountEntry& entry, const BlockDeviceFacts* facts) {
+    if (OneOf(entry.FileSystem, kNetworkTypes) || IsNetworkSource(entry.Source)) {
+        return DriveType::Network;
+    }
+    if (entry.FileSystem == "tmpfs" || entry.FileSystem == "ramfs" || (facts && (facts->Zram || facts->RamDisk))) {
+        return DriveType::RamDisk;
+    }
+    if (entry.FileSystem == "iso9660" || entry.FileSystem == "udf" || (facts && facts->Optical)) {
+        return DriveType::CdRom;
+    }
+    if (facts && (facts->Removable || facts->OnUsb || facts->Mmc)) {
+        return DriveType::Removable;
+    }
+    return DriveType::Fixed;
+}
+
+// Which file system a mount shows. Network file systems can share a device
+// number across exports, so their source tells them apart too.
+using FileSystemKey = std::tuple<DeviceNumber, std::string>;
+
+// The mount shown for a file system: the shortest mount point, and of equal
+// lengths the one that sorts first, so the choice does not depend on mount order.
+bool BetterShown(const MountEntry& a, const MountEntry& b) {
+    if (a.MountPoint.size() != b.MountPoint.size()) {
+        return a.MountPoint.size() < b.MountPoint.size();
+    }
+    return a.MountPoint < b.MountPoint;
+}
+
+int LetterGroup(DriveType type) {
+    switch (type) {
+        case DriveType::Fixed:
+        case DriveType::RamDisk:
+            return 0;
+        case DriveType::CdRom:
+            return 1;
+        case DriveType::Removable:
+            return 2;
+        case DriveType::Network:
+            return 3;
+        case DriveType::Unknown:
+            break;
+    }
+    return 4;
+}
+
+bool ComesFirst(const ClassifiedDrive& a, const ClassifiedDrive& b) {
+    const int groupA = LetterGroup(a.Type);
+    const int groupB = LetterGroup(b.Type);
+    if (groupA != groupB) {
+        return groupA < groupB;
+    }
+    const bool byDevice = groupA == 1 || groupA == 2;
+    if (byDevice && a.Device != b.Device) {
+        return DeviceNameLess(a.Device, b.Device);
+    }
+    if (a.MountPoint != b.MountPoint) {
+        return MountPointLess(a.MountPoint, b.MountPoint);
+    }
+    return DeviceNameLess(a.Device, b.Device);
+}
+
+}  // namespace
+
+bool IsNetworkSource(std::string_view source) {
+    if (source.starts_with("//")) {
+        const std::size_t slash = source.find('/', 2);
+        return slash != std::string_view::npos && slash > 2 && slash + 1 < source.size();
+    }
+    std::string_view path;
+    if (source.starts_with('[')) {
+        const std::size_t close = source.find(']');
+        if (close == std::string_view::npos || close + 1 >= source.size() || source[close + 1] != ':') {
+            return false;
+        }
+        path = source.substr(close + 2);
+    } else {
+        const std::size_t colon = source.find(':');
+        if (colon == std::string_view::npos || colon == 0 ||
+            source.substr(0, colon).find('/') != std::string_view::npos) {
+            return false;
+        }
+        path = source.substr(colon + 1);
+    }
+    return !path.empty();
+}
+
+bool IsFuseFileSystem(std::string_view fileSystem) {
+    return fileSystem == "fuse" || fileSystem == "fuseblk" || fileSystem.starts_with("fuse.") ||
+           fileSystem.starts_with("fuseblk.");
+}
+
+bool MountPointLess(std::string_view a, std::string_view b) {
+    const auto rank = [](char c) { return c == '/' ? -1 : static_cast<int>(static_cast<unsigned char>(c)); };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [&](char x, char y) { return rank(x) < rank(y); });
+}
+
+bool DeviceNameLess(std::string_view a, std::string_view b) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            std::size_t endA = i;
+            std::size_t endB = j;
+            while (endA < a.size() && isDigit(a[endA])) {
+                ++endA;
+            }
+            while (endB < b.size() && isDigit(b[endB])) {
+                ++endB;
+            }
+            // Compare the runs as numbers without overflow: drop leading zeros,
+            // then the longer run is the larger number.
+            std::string_view runA = a.substr(i, endA - i);
+            std::string_view runB = b.substr(j, endB - j);
+            while (runA.size() > 1 && runA.front() == '0') {
+                runA.remove_prefix(1);
+            }
+            while (runB.size() > 1 && runB.front() == '0') {
+                runB.remove_prefix(1);
+            }
+            if (runA.size() != runB.size()) {
+                return runA.size() < runB.size();
+            }
+            if (runA != runB) {
+                return runA < runB;
+            }
+            i = endA;
+            j = endB;
+            continue;
+        }
+        if (a[i] != b[j]) {
+            return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[j]);
+        }
+        ++i;
+        ++j;
+    }
+    if ((a.size() - i) != (b.size() - j)) {
+        return a.size() - i < b.size() - j;
+    }
+    return a < b;
+}
+
+std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts) {
+    const std::vector<MountEntry>& entries = facts.Mounts.Entries;
+    const MountTree tree(entries);
+
+    struct Group {
+        std::size_t Shown = 0;
+        std::vector<std::size_t> Members;
+    };
+    std::map<FileSystemKey, Group> groups;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const MountEntry& entry = entries[i];
+        if (tree.IsHidden(i) || NeverListed(entry, facts.UserId)) {
+            continue;
+        }
+        const bool network = TypeOf(entry, facts.FactsOf(i)) == DriveType::Network;
+        const FileSystemKey key{entry.Device, network ? entry.Source : std::string()};
+        auto [it, inserted] = groups.try_emplace(key, Group{i, {}});
+        it->second.Members.push_back(i);
+        if (!inserted && BetterShown(entry, entries[it->second.Shown])) {
+            it->second.Shown = i;
+        }
+    }
+
+    std::vector<ClassifiedDrive> drives;
+    for (const auto& [key, group] : groups) {
+        const bool knownEmpty = std::any_of(group.Members.begin(), group.Members.end(), [&](std::size_t member) {
+            const auto total = facts.KnownTotals.find(member);
+            return total != facts.KnownTotals.end() && total->second == 0;
+        });
+        if (knownEmpty) {
+            continue;
+        }
+        const MountEntry& entry = entries[group.Shown];
+        const BlockDeviceFacts* deviceFacts = facts.FactsOf(group.Shown);
+        ClassifiedDrive drive;
+        drive.Type = TypeOf(entry, deviceFacts);
+        drive.MountPoint = entry.MountPoint;
+        drive.Device = entry.Source;
+        drive.FileSystem = entry.FileSystem;
+        drive.MountIndex = group.Shown;
+        drive.MountDevice = entry.Device;
+        if (deviceFacts) {
+            drive.BlockDevice = deviceFacts->Device;
+        }
+        drive.AskInChild = drive.Type == DriveType::Network || IsFuseFileSystem(entry.FileSystem);
+        drives.push_back(std::move(drive));
+    }
+
+    for (const DriveBay& bay : facts.Bays) {
+        if (bay.BayKind == DriveBay::Kind::CardReader && bay.HasMedium) {
+            continue;  // its medium shows as the file systems mounted from it
+        }
+        const bool mounted = std::any_of(drives.begin(), drives.end(), [&](const ClassifiedDrive& drive) {
+            const BlockDeviceFacts* deviceFacts = drive.MountIndex ? facts.FactsOf(*drive.MountIndex) : nullptr;
+            return deviceFacts && std::find(deviceFacts->Disks.begin(), deviceFacts->Disks.end(), bay.Name) !=
+                                      deviceFacts->Disks.end();
+        });
+        if (mounted) {
+            continue;
+        }
+        ClassifiedDrive drive;
+        drive.Type = bay.BayKind == DriveBay::Kind::Optical ? DriveType::CdRom : DriveType::Removable;
+        drive.Device = "/dev/" + bay.Name;
+        drive.HasFileSystem = false;
+        drives.push_back(std::move(drive));
+    }
+
+    std::vector<ClassifiedDrive> lettered;
+    std::vector<ClassifiedDrive> others;
+    for (ClassifiedDrive& drive : drives) {
+        if (drive.HasFileSystem && drive.MountPoint == "/") {
+            drive.Letter = 'C';
+            lettered.push_back(std::move(drive));
+        } else {
+            others.push_back(std::move(drive));
+        }
+    }
+    std::sort(others.begin(), others.end(), ComesFirst);
+    char next = 'D';
+    for (ClassifiedDrive& drive : others) {
+        if (next > 'Z') {
+            break;  // no letter left: not listed
+        }
+        drive.Letter = next++;
+        lettered.push_back(std::move(drive));
+    }
+    return lettered;
+}
+
+}  // namespace brelvon

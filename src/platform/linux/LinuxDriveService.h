@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/DriveService.h"
+#include "platform/linux/ChildStatvfsProbe.h"
+#include "platform/linux/LinuxSystemPaths.h"
+
+#include <memory>
+#include <vector>
+
+namespace brelvon {
+
+// The drives of this Linux machine: its mounted volumes and drive bays,
+// lettered and typed by the classifier. Listing reads the mount table, sysfs
+// and /dev only, and measures local file systems (which cannot block, and
+// whose size decides whether they are listed at all); file systems that may
+// block (network, FUSE) are left to IsReady() of the drives asked about.
+class LinuxDriveService final : public DriveService {
+public:
+    LinuxDriveService(LinuxSystemPaths paths, std::shared_ptr<const ChildStatvfsProbe> probe);
+
+    // Throws PlatformError when the mount table cannot be read.
+    [[nodiscard]] std::vector<std::unique_ptr<Drive>> Drives() override;
+
+private:
+    LinuxSystemPaths paths_;
+    std::shared_ptr<const ChildStatvfsProbe> probe_;
+};
+
+}  // namespace brelvon

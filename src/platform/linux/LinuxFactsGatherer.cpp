@@ -1,0 +1,84 @@
+#include "platform/linux/LinuxFactsGatherer.h"
+
+#include "platform/PlatformError.h"
+#include "platform/linux/MountInfoParser.h"
+#include "platform/linux/MountTree.h"
+#include "platform/linux/SysfsReader.h"
+
+#include <fstream>
+#include <sstream>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace brelvon {
+
+namespace {
+
+bool PathIsAtOrUnder(const std::string& path, const std::string& mountPoint) {
+    if (mountPoint == "/") {
+        return path.starts_with('/');
+    }
+    return path.starts_with(mountPoint) && (path.size() == mountPoint.size() || path[mountPoint.size()] == '/');
+}
+
+}  // namespace
+
+LinuxFactsGatherer::LinuxFactsGatherer(LinuxSystemPaths paths) : paths_(std::move(paths)) {}
+
+std::optional<DeviceNumber> LinuxFactsGatherer::BlockDeviceOf(const MountEntry& entry) const {
+    if (entry.Device.Major != 0) {
+        return entry.Device;
+    }
+    constexpr std::string_view devPrefix = "/dev/";
+    if (!entry.Source.starts_with(devPrefix)) {
+        return std::nullopt;
+    }
+    const std::filesystem::path node = paths_.DevRoot / entry.Source.substr(devPrefix.size());
+    struct stat status {};
+    if (::stat(node.c_str(), &status) != 0 || !S_ISBLK(status.st_mode)) {
+        return std::nullopt;
+    }
+    return DeviceNumber{major(status.st_rdev), minor(status.st_rdev)};
+}
+
+MachineFacts LinuxFactsGatherer::Gather() const {
+    std::ifstream file(paths_.MountInfo);
+    if (!file) {
+        throw PlatformError("cannot read the mount table " + paths_.MountInfo.string());
+    }
+    std::ostringstream text;
+    text << file.rdbuf();
+
+    MachineFacts facts;
+    facts.Mounts = ParseMountInfo(text.str());
+    const std::vector<MountEntry>& entries = facts.Mounts.Entries;
+    const MountTree tree(entries);
+
+    // A loop device's backing file lies on the reachable mount with the longest
+    // mount point above it.
+    const auto holderOf = [&](const std::string& path) -> std::optional<DeviceNumber> {
+        std::optional<std::size_t> best;
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            if (!tree.IsHidden(i) && PathIsAtOrUnder(path, entries[i].MountPoint) &&
+                (!best || entries[i].MountPoint.size() > entries[*best].MountPoint.size())) {
+                best = i;
+            }
+        }
+        return best ? BlockDeviceOf(entries[*best]) : std::nullopt;
+    };
+
+    const SysfsReader sysfs(paths_.SysRoot);
+    facts.DeviceFacts.resize(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (const auto device = BlockDeviceOf(entries[i])) {
+            facts.DeviceFacts[i] = sysfs.FactsFor(*device, holderOf);
+        }
+    }
+    facts.Bays = sysfs.DriveBays();
+    facts.UserId = static_cast<unsigned>(::geteuid());
+    return facts;
+}
+
+}  // namespace brelvon

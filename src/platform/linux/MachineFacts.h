@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/linux/BlockDeviceFacts.h"
+#include "platform/linux/DriveBay.h"
+#include "platform/linux/MountInfo.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace brelvon {
+
+// Everything the classifier needs to know about a machine, gathered beforehand
+// as plain data. Any part may be missing: a captured mount table alone is a
+// valid machine.
+struct MachineFacts {
+    MountInfo Mounts;
+    // Indexed like Mounts.Entries; shorter (or empty) when sysfs was not read.
+    std::vector<std::optional<BlockDeviceFacts>> DeviceFacts;
+    // Total bytes of file systems already measured, by mount index. A mount
+    // missing here is taken to have a size.
+    std::map<std::size_t, std::uint64_t> KnownTotals;
+    std::vector<DriveBay> Bays;
+    // The effective user id, to recognise FUSE mounts that answer this user
+    // with zeros. Unknown: no FUSE mount is presumed empty.
+    std::optional<unsigned> UserId;
+
+    [[nodiscard]] const BlockDeviceFacts* FactsOf(std::size_t index) const {
+        return index < DeviceFacts.size() && DeviceFacts[index] ? &*DeviceFacts[index] : nullptr;
+    }
+};
+
+}  // namespace brelvon

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/linux/VolumeSize.h"
+
+#include <optional>
+
+namespace brelvon {
+
+// What asking a file system for its sizes came to.
+struct ProbeResult {
+    enum class Outcome {
+        Answered,    // Size holds the answer
+        Failed,      // statvfs answered with an error (the mount is gone, no access)
+        TimedOut,    // no answer in time; the child is left to finish on its own
+        StillStuck,  // not asked: an earlier child for this mount is still stuck
+    };
+
+    Outcome Result = Outcome::Failed;
+    std::optional<VolumeSize> Size;
+};
+
+}  // namespace brelvon

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/NumberLocale.h"
+#include "survey/DriveTable.h"
+#include "survey/LanguageWords.h"
+#include "window/MainWindow.h"
+
+#include <cstdint>
+
+namespace brelvon {
+
+struct RowStyleLimits {
+    std::int16_t BlueLimit = 0;
+    std::int16_t RedLimit = 0;
+};
+
+enum class RowStyle { StylePlain, StyleNotReady, StyleBlue, StyleRed, StyleSummary };
+
+// The six cell texts of row i in the selected unit. A drive that is not ready,
+// and any row whose total is 0 MB, shows dashes instead of sizes and hides its
+// limit markers.
+void WriteRowTexts(MainWindow& window, int i, const DriveTableRow& row, const LanguageWords& words,
+                   const NumberLocale& locale);
+
+// Not ready wins; otherwise a drive row below the blue limit is blue, above
+// the red limit red (red when both hold), and a summary row is a summary.
+[[nodiscard]] RowStyle ChooseRowStyle(const DriveTableRow& row, const LanguageWords& words, RowStyleLimits limits);
+
+// Resets the row's colours and faces, then applies its style to the cells,
+// the bar and, for a summary row, the bar background.
+void StyleRow(MainWindow& window, int i, const DriveTableRow& row, const LanguageWords& words, RowStyleLimits limits);
+
+}  // namespace brelvon
