@@ -1,6 +1,7 @@
 #include "control/MainForm.h"
 
 #include "control/StartUpSwitches.h"
+#include "platform/PlatformError.h"
 #include "report/ClipboardReport.h"
 #include "survey/DriveSurvey.h"
 #include "window/Captions.h"
@@ -43,9 +44,9 @@ void MainForm::RunGuarded(const std::function<void()>& action)
     }
 }
 
-void MainForm::Initialize()
+void MainForm::Initialize(bool copyReport)
 {
-    RunGuarded([this] {
+    RunGuarded([this, copyReport] {
         MainWindow& w = window_;
         // 1. The geometry that later refreshes restore.
         w.Window.Tag = std::to_string(w.Window.Height);
@@ -111,6 +112,7 @@ void MainForm::Initialize()
 
         // 6. The first refresh.
         state_.Loading = FormState::Clear;
+        if (copyReport) state_.CopyPending = FormState::Raised;
         RefreshDrives();
         // The window is shown next.
         window_.FocusFirstInTabOrder();
@@ -160,6 +162,7 @@ void MainForm::RefreshDrives()
 
     if (state_.CopyPending != 0) {
         Enter(RefreshPhase::ClipboardReport);
+        if (services_.SystemClipboard == nullptr) throw PlatformError("There is no clipboard");
         services_.SystemClipboard->Clear();
         services_.SystemClipboard->SetText(BuildReport(table, w.Window.Text, ReportHeadings(w)));
         state_.CopyPending = FormState::Clear;

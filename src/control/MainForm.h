@@ -29,7 +29,9 @@ public:
 
     // Start-up: saves the geometry that refreshes restore, sets the defaults,
     // chooses the language, applies the switches and runs the first refresh.
-    void Initialize();
+    // With copyReport the first refresh also puts the report on the clipboard,
+    // as a click on the copy button would.
+    void Initialize(bool copyReport = false);
 
     // A click by the user, as the platform delivers it: a check box toggles,
     // an option button is selected, a control that takes the focus gets it,
