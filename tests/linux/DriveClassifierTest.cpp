@@ -190,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     "31 20 0:45 /@home/ann /home/ann rw - btrfs /dev/sdb2 rw,subvol=/@home/ann\n"
                                     "32 20 0:45 /@home /home rw - btrfs /dev/sdb2 rw,subvol=/@home\n"),
                     {"C / 2", "D /home 2"}},
-        MachineCase{"EqualLengthMountPointsChooseTheFirstInOrder",
+        MachineCase{"EqualLengthMountPointsChooseAlphabetically",
                     Machine(kRoot + "30 20 8:17 / /mnt/b rw - ext4 /dev/sdb1 rw\n"
                                     "31 20 8:17 / /mnt/a rw - ext4 /dev/sdb1 rw\n"),
                     {"C / 2", "D /mnt/a 2"}},
@@ -270,6 +270,23 @@ struct TypeCase {
 };
 
 class TypesMounts : public ::testing::TestWithParam<TypeCase> {};
+
+TEST(Classifier, LocalMountInsideANetworkShareIsAskedInAChild) {
+    MachineFacts facts;
+    facts.Mounts = ParseMountInfo(kRoot +
+                                  "30 20 0:60 / /mnt/share rw - nfs4 server:/export rw\n"
+                                  "31 30 0:61 / /mnt/share/scratch rw - tmpfs tmpfs rw\n"
+                                  "32 20 0:62 / /mnt/scratch rw - tmpfs tmpfs rw\n");
+    const std::vector<ClassifiedDrive> drives = ClassifyDrives(facts);
+    ASSERT_EQ(drives.size(), 4u);
+    EXPECT_FALSE(drives[0].AskInChild);  // /
+    EXPECT_EQ(drives[1].MountPoint, "/mnt/scratch");
+    EXPECT_FALSE(drives[1].AskInChild);
+    EXPECT_EQ(drives[2].MountPoint, "/mnt/share/scratch");
+    EXPECT_EQ(drives[2].Type, DriveType::RamDisk);
+    EXPECT_TRUE(drives[2].AskInChild);
+    EXPECT_TRUE(drives[3].AskInChild);  // the share itself
+}
 
 TEST_P(TypesMounts, ByTypeAndSource) {
     MachineFacts facts;

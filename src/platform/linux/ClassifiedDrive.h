@@ -23,7 +23,8 @@ struct ClassifiedDrive {
     // False for a bay: the drive is listed but never ready.
     bool HasFileSystem = true;
     // Sizes must be asked in a child process that may be abandoned, because the
-    // file system (network, FUSE) can block statvfs forever.
+    // file system (network, FUSE, or a mount reached through one) can block
+    // statvfs forever. Such a mount point is never opened either.
     bool AskInChild = false;
 };
 

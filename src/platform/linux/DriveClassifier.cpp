@@ -105,8 +105,12 @@ bool NeverListed(const MountEntry& entry, std::optional<unsigned> userId) {
            (IsOverlay(entry.FileSystem) && mountPoint != "/") || AnswersUserWithZeros(entry, userId);
 }
 
+bool IsNetworkMount(const MountEntry& entry) {
+    return OneOf(entry.FileSystem, kNetworkTypes) || IsNetworkSource(entry.Source);
+}
+
 DriveType TypeOf(const MountEntry& entry, const BlockDeviceFacts* facts) {
-    if (OneOf(entry.FileSystem, kNetworkTypes) || IsNetworkSource(entry.Source)) {
+    if (IsNetworkMount(entry)) {
         return DriveType::Network;
     }
     if (entry.FileSystem == "tmpfs" || entry.FileSystem == "ramfs" || (facts && (facts->Zram || facts->RamDisk))) {
@@ -132,6 +136,21 @@ bool BetterShown(const MountEntry& a, const MountEntry& b) {
         return a.MountPoint.size() < b.MountPoint.size();
     }
     return a.MountPoint < b.MountPoint;
+}
+
+// Whether asking the file system at `index` may block: it is a network or FUSE
+// file system, or it is reached through one (a path lookup crosses every mount
+// above it, and a dead share blocks the lookup).
+bool MayBlock(std::size_t index, const std::vector<MountEntry>& entries, const MountTree& tree) {
+    std::optional<std::size_t> current = index;
+    for (std::size_t steps = 0; current && steps <= entries.size(); ++steps) {
+        const MountEntry& entry = entries[*current];
+        if (IsNetworkMount(entry) || IsFuseFileSystem(entry.FileSystem)) {
+            return true;
+        }
+        current = tree.ParentOf(*current);
+    }
+    return false;
 }
 
 int LetterGroup(DriveType type) {
@@ -293,7 +312,7 @@ std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts) {
         if (deviceFacts) {
             drive.BlockDevice = deviceFacts->Device;
         }
-        drive.AskInChild = drive.Type == DriveType::Network || IsFuseFileSystem(entry.FileSystem);
+        drive.AskInChild = MayBlock(group.Shown, entries, tree);
         drives.push_back(std::move(drive));
     }
 
