@@ -1,0 +1,57 @@
+#include "platform/linux/CapturedMountInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace brelvon {
+namespace {
+
+std::string ReadTestFile(const std::string& name) {
+    std::ifstream in(std::string(BRELVON_TEST_DATA) + "/mountinfo/" + name);
+    if (!in) {
+        throw std::runtime_error("missing test data " + name);
+    }
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct CapturedCase {
+    const char* File;
+    const char* ExpectedJson;
+};
+
+class ClassifiesCapturedTables : public ::testing::TestWithParam<CapturedCase> {};
+
+TEST_P(ClassifiesCapturedTables, GivesTheDocumentedDrives) {
+    const auto drives = ClassifyCapturedMountInfo(ReadTestFile(GetParam().File));
+    EXPECT_EQ(ClassifiedDrivesToJson(drives), nlohmann::json::parse(GetParam().ExpectedJson)) << GetParam().File;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CapturedMountInfo, ClassifiesCapturedTables,
+    ::testing::Values(
+        CapturedCase{"classic-cifs-gvfs.txt",
+                     R"([["C","/",2],["D","/boot",2],["E","/home/kzak",2],["F","/mnt/test/foobar",5],["G","/mnt/sounds",3]])"},
+        CapturedCase{"btrfs-subvolumes.txt", R"([["C","/",2]])"},
+        CapturedCase{"empty-source.txt", R"([["C","/",2],["D","/mnt/test",5]])"},
+        CapturedCase{"fedora-workstation-docker.txt",
+                     R"([["C","/",2],["D","/boot",2],["E","/home",2],["F","/tmp",5]])"},
+        CapturedCase{"podman-container.txt", R"([["C","/",2]])"}));
+
+TEST(CapturedMountInfo, JsonIsLetterMountPointTypeCode) {
+    const auto drives = ClassifyCapturedMountInfo(
+        "20 1 8:4 / / rw - ext4 /dev/sda4 rw\n"
+        "47 20 0:38 / /mnt/My\\040Music rw - cifs //nas/music rw\n");
+    EXPECT_EQ(ClassifiedDrivesToJson(drives).dump(), R"([["C","/",2],["D","/mnt/My Music",3]])");
+}
+
+TEST(CapturedMountInfo, EmptyTextListsNothing) {
+    EXPECT_EQ(ClassifiedDrivesToJson(ClassifyCapturedMountInfo("")).dump(), "[]");
+}
+
+}  // namespace
+}  // namespace brelvon

@@ -1,0 +1,137 @@
+#include "platform/PlatformError.h"
+#include "platform/linux/LinuxDriveService.h"
+#include "platform/linux/LinuxDriveServiceFactory.h"
+
+#include "linux/TempTree.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <sstream>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace brelvon {
+namespace {
+
+using namespace std::chrono_literals;
+using testing::TempTree;
+
+int NeverAnswers(const char*, struct statvfs*) {
+    while (true) {
+        ::pause();
+    }
+}
+
+struct DfLine {
+    std::uint64_t Size = 0;
+    std::uint64_t Available = 0;
+    std::uint64_t Used = 0;
+};
+
+std::optional<DfLine> DfOfRoot() {
+    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen("df -B1 --output=size,avail,used / 2>/dev/null", "r"),
+                                                     &::pclose);
+    if (!pipe) {
+        return std::nullopt;
+    }
+    std::string output;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe.get()) != nullptr) {
+        output += buffer;
+    }
+    std::istringstream lines(output);
+    std::string header;
+    DfLine line;
+    if (!std::getline(lines, header) || !(lines >> line.Size >> line.Available >> line.Used)) {
+        return std::nullopt;
+    }
+    return line;
+}
+
+std::uint64_t Distance(std::uint64_t a, std::uint64_t b) { return a > b ? a - b : b - a; }
+
+// The real service on this machine: its C drive is the root file system, and
+// its sizes are what df says.
+TEST(LinuxDriveServiceOnThisMachine, RootAgreesWithDf) {
+    const auto service = MakeLinuxDriveServiceFactory()();
+    const auto drives = service->Drives();
+    ASSERT_FALSE(drives.empty());
+    for (std::size_t i = 1; i < drives.size(); ++i) {
+        EXPECT_LT(drives[i - 1]->Letter(), drives[i]->Letter());
+    }
+    Drive& root = *drives.front();
+    ASSERT_EQ(root.Letter(), 'C');
+    ASSERT_TRUE(root.IsReady());
+    const DriveDetails details = root.Details();
+    EXPECT_EQ(details.MountPoint, "/");
+
+    const auto df = DfOfRoot();
+    ASSERT_TRUE(df.has_value()) << "df did not answer";
+    // Other programs write to the disk between the two looks; the total cannot move.
+    constexpr std::uint64_t kDrift = 256ull << 20;
+    EXPECT_EQ(root.TotalSize(), df->Size);
+    EXPECT_LE(Distance(root.TotalSize() - root.FreeSpace(), df->Used), kDrift);
+    ASSERT_TRUE(details.AvailableBytes.has_value());
+    EXPECT_LE(Distance(*details.AvailableBytes, df->Available), kDrift);
+    EXPECT_GE(root.FreeSpace(), *details.AvailableBytes);
+    EXPECT_FALSE(root.VolumeName().empty());
+}
+
+// The service wired to a made-up machine: the mount table and /sys are fakes,
+// the mount points real directories of this machine (for statvfs).
+TEST(LinuxDriveService, ListsFakeMachineInLetterOrder) {
+    const TempTree machine;
+    machine.Write("mountinfo",
+                  "20 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                  "30 20 8:2 / /no/such/dir rw - ext4 /dev/sda2 rw\n"
+                  "40 20 0:60 / /tmp rw - nfs4 server:/export rw\n"
+                  "this line is broken\n");
+    const std::string optical = "devices/pci0000:00/ata2/block/sr0";
+    machine.Write("sys/" + optical + "/size", "0\n");
+    machine.Write("sys/" + optical + "/removable", "1\n");
+    machine.Link("sys/block/sr0", machine.Root() / "sys" / optical);
+
+    LinuxSystemPaths paths;
+    paths.MountInfo = machine.Root() / "mountinfo";
+    paths.SysRoot = machine.Root() / "sys";
+    paths.DevRoot = machine.Root() / "dev";
+    paths.UdevDataDirectory = machine.Root() / "udev";
+    const auto probe = std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>(),
+                                                                 ChildStatvfsProbe::kDefaultTimeout, &NeverAnswers);
+    LinuxDriveService service(paths, probe);
+    const auto drives = service.Drives();
+
+    ASSERT_EQ(drives.size(), 4u);
+    EXPECT_EQ(drives[0]->Letter(), 'C');
+    EXPECT_EQ(drives[0]->Type(), DriveType::Fixed);
+    EXPECT_TRUE(drives[0]->IsReady());
+    EXPECT_GT(drives[0]->TotalSize(), 0u);
+
+    EXPECT_EQ(drives[1]->Letter(), 'D');  // a mount whose statvfs fails stays, not ready
+    EXPECT_FALSE(drives[1]->IsReady());
+
+    EXPECT_EQ(drives[2]->Letter(), 'E');
+    EXPECT_EQ(drives[2]->Type(), DriveType::CdRom);
+    EXPECT_FALSE(drives[2]->IsReady());
+
+    EXPECT_EQ(drives[3]->Letter(), 'F');
+    EXPECT_EQ(drives[3]->Type(), DriveType::Network);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(drives[3]->IsReady());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+}
+
+TEST(LinuxDriveService, MissingMountTableIsAPlatformError) {
+    LinuxSystemPaths paths;
+    paths.MountInfo = "/no/such/mountinfo";
+    LinuxDriveService service(paths, std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>()));
+    EXPECT_THROW((void)service.Drives(), PlatformError);
+}
+
+}  // namespace
+}  // namespace brelvon
