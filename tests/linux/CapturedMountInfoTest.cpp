@@ -26,7 +26,7 @@ struct CapturedCase {
 
 class ClassifiesCapturedTables : public ::testing::TestWithParam<CapturedCase> {};
 
-TEST_P(ClassifiesCapturedTables, GivesTheDocumentedDrives) {
+TEST_P(ClassifiesCapturedTables, GivesTheirKnownDrives) {
     const auto drives = ClassifyCapturedMountInfo(ReadTestFile(GetParam().File));
     EXPECT_EQ(ClassifiedDrivesToJson(drives), nlohmann::json::parse(GetParam().ExpectedJson)) << GetParam().File;
 }
