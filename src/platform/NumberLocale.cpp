@@ -45,14 +45,17 @@ NumberLocale::NumberLocale(std::string decimalSeparator, std::string groupSepara
 
 NumberLocale NumberLocale::ForName(std::string_view name)
 {
-    std::string full(name);
-    if (full.empty() || full == "C" || full == "POSIX" || full.rfind("C.", 0) == 0) return {};
-    locale_t handle = newlocale(LC_NUMERIC_MASK, full.c_str(), static_cast<locale_t>(nullptr));
-    if (handle == static_cast<locale_t>(nullptr) && full.find('.') == std::string::npos) {
-        // Most machines only carry the UTF-8 variant of a locale.
-        const std::string utf8 = full + ".UTF-8";
-        handle = newlocale(LC_NUMERIC_MASK, utf8.c_str(), static_cast<locale_t>(nullptr));
+    // The separators are wanted in UTF-8 whatever codeset the name asks for:
+    // "fr_FR" and "fr_FR.ISO-8859-1" both read as "fr_FR.UTF-8".
+    std::string base(name.substr(0, name.find('.')));
+    std::string modifier;
+    if (const auto at = name.find('@'); at != std::string_view::npos) {
+        modifier = std::string(name.substr(at));
+        base = base.substr(0, base.find('@'));
     }
+    if (base.empty() || base == "C" || base == "POSIX") return {};
+    const std::string utf8 = base + ".UTF-8" + modifier;
+    locale_t handle = newlocale(LC_NUMERIC_MASK, utf8.c_str(), static_cast<locale_t>(nullptr));
     if (handle == static_cast<locale_t>(nullptr)) return {};
     NumberLocale result(nl_langinfo_l(RADIXCHAR, handle), nl_langinfo_l(THOUSEP, handle));
     freelocale(handle);

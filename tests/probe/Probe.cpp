@@ -3,6 +3,7 @@
 #include "platform/MemoryClipboard.h"
 #include "platform/file/DriveFile.h"
 #include "platform/file/RecordedDriveService.h"
+#include "platform/linux/LinuxDriveServiceFactory.h"
 
 #include <stdexcept>
 
@@ -138,7 +139,7 @@ json ProbeSnapshot(MainForm& form, const std::optional<std::string>& clipboard, 
 json RunProbe(const std::vector<std::string>& arguments)
 {
     struct Event {
-        enum class Kind { Click, Type, CloseAbout } What;
+        enum class Kind { Click, Type, SetText, CloseAbout } What;
         std::string Name;
         std::string Text;
     };
@@ -171,14 +172,19 @@ json RunProbe(const std::vector<std::string>& arguments)
             const auto equals = assignment.find('=');
             if (equals == std::string::npos) throw std::invalid_argument("--type takes NAME=TEXT");
             events.push_back({Event::Kind::Type, assignment.substr(0, equals), assignment.substr(equals + 1)});
+        } else if (option == "--set-text") {
+            // A write as the program itself could make, beyond what typing allows.
+            const std::string& assignment = value();
+            const auto equals = assignment.find('=');
+            if (equals == std::string::npos) throw std::invalid_argument("--set-text takes NAME=TEXT");
+            events.push_back({Event::Kind::SetText, assignment.substr(0, equals), assignment.substr(equals + 1)});
         } else if (option == "--close-about") {
             events.push_back({Event::Kind::CloseAbout, {}, {}});
         } else {
             throw std::invalid_argument("unknown option " + option);
         }
     }
-    if (!drivesFile) throw std::invalid_argument("--drives FILE is needed");
-    services.Drives = RecordedDriveService::Factory(LoadDriveFile(*drivesFile));
+    services.Drives = drivesFile ? RecordedDriveService::Factory(LoadDriveFile(*drivesFile)) : MakeLinuxDriveServiceFactory();
 
     MemoryClipboard clipboard;
     services.SystemClipboard = &clipboard;
@@ -195,6 +201,9 @@ json RunProbe(const std::vector<std::string>& arguments)
             break;
         case Event::Kind::Type:
             form.Type(Named(form, event.Name), event.Text);
+            break;
+        case Event::Kind::SetText:
+            Named(form, event.Name).Text = event.Text;
             break;
         case Event::Kind::CloseAbout:
             form.CloseAbout();
