@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Brelvon needs (only those missing), then
+# configures and builds it. Safe to run again: it does only what is left.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${BRELVON_BUILD_DIR:-$root/build}"
+
+packages=(
+    build-essential cmake pkg-config      # compiler and build
+    qt6-base-dev                          # Qt 6 Widgets and Qt Test: the window
+    nlohmann-json3-dev                    # drive files and JSON output
+    libgtest-dev libgmock-dev             # tests
+    libbenchmark-dev                      # benchmarks
+    fonts-liberation2                     # the window's fonts
+    locales-all                           # number formats of every locale (French tests)
+    xvfb xauth xdotool xclip              # the window tested under a virtual display
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]} > 0)); then
+    sudo=()
+    if [ "$(id -u)" -ne 0 ]; then sudo=(sudo); fi
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j"$(nproc)"
