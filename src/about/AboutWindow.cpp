@@ -49,11 +49,13 @@ AboutWindow::AboutWindow(const ApplicationFacts& application) : Form("frmAbout")
     lblAuthor.Text = MakerLine();
 }
 
-std::string AboutWindow::MakerLine()
+std::string AboutWindow::MakerLine() { return JoinMakerLine(BRELVON_MAKER_NAME, BRELVON_MAKER_URL); }
+
+std::string AboutWindow::JoinMakerLine(std::string_view name, std::string_view address)
 {
-    const std::string name = BRELVON_MAKER_NAME;
-    const std::string address = BRELVON_MAKER_URL;
-    return address.empty() ? name : name + " - " + address;
+    std::string line(name);
+    if (!address.empty()) line.append(" - ").append(address);
+    return line;
 }
 
 }  // namespace brelvon

@@ -5,6 +5,7 @@
 #include "platform/Form.h"
 
 #include <string>
+#include <string_view>
 
 namespace brelvon {
 
@@ -23,9 +24,12 @@ public:
     Control lblVersion;
     Control lblAuthor;
 
-    // The maker's name and web address joined by " - "; the name alone when
-    // no address was set at build time.
+    // The maker's line of this build, from the maker's name and web address
+    // set when the program was configured.
     [[nodiscard]] static std::string MakerLine();
+    // The name and the address joined by " - "; the name alone when there is
+    // no address, so that a build without one shows no dangling separator.
+    [[nodiscard]] static std::string JoinMakerLine(std::string_view name, std::string_view address);
 };
 
 }  // namespace brelvon
