@@ -1,0 +1,97 @@
+#include "platform/terminal/TerminalReport.h"
+
+#include "control/MainForm.h"
+#include "platform/CommandLine.h"
+#include "platform/MemoryClipboard.h"
+#include "platform/file/DriveFile.h"
+#include "platform/file/RecordedDriveService.h"
+#include "platform/terminal/DriveTableJson.h"
+
+#include <ostream>
+
+namespace brelvon {
+
+namespace {
+
+constexpr const char* ProgramName = "brelvon-report";
+
+void WriteUsage(std::ostream& out)
+{
+    out << "Usage: " << ProgramName << " [--drives FILE] [--json] [SWITCHES...]\n"
+        << "Prints the drive report of Brelvon's Copy button: every listed drive with its label,\n"
+        << "total, free and used megabytes and percent used, with subtotal and total rows.\n"
+        << "\n"
+        << "  --drives FILE  read the drives from a JSON drive file instead of this machine\n"
+        << "  --json         print the drive table as JSON instead of the report\n"
+        << "  --help         print this help and exit\n"
+        << "  --version      print the version and exit\n"
+        << "\n"
+        << "Switches, as for the window: -Nd1 -Rd1 -Cd1 list network, removable, CD-ROM drives\n"
+        << "(-Nd0 -Rd0 -Cd0 do not); -LEn -LFr English or French; -UMb -UGb and -Mn/-Mx NUMBER\n"
+        << "are accepted and do not change the report. Without switches on the command line they\n"
+        << "are read from the program file's name.\n";
+}
+
+// One line on `err`; the status to exit with.
+int Fail(std::ostream& err, const std::string& message, int status)
+{
+    err << ProgramName << ": " << message << '\n';
+    return status;
+}
+
+}  // namespace
+
+int RunTerminalReport(const std::vector<std::string>& arguments, const TerminalMachine& machine, std::ostream& out,
+                      std::ostream& err)
+{
+    const CommandLine line = ParseCommandLine(arguments, CommandLineRules{.AcceptJson = true,
+                                                                           .RejectUnknownLongOptions = true});
+    if (!line.Error.empty()) return Fail(err, line.Error + " (see --help)", terminal_exit::Usage);
+
+    Services services;
+    if (line.Help) {
+        WriteUsage(out);
+        return out.flush() ? terminal_exit::Success : Fail(err, "cannot write to standard output", terminal_exit::Failure);
+    }
+    if (line.Version) {
+        out << services.Application.Title << ' ' << services.Application.VersionText() << '\n';
+        return out.flush() ? terminal_exit::Success : Fail(err, "cannot write to standard output", terminal_exit::Failure);
+    }
+
+    if (line.DrivesFile) {
+        try {
+            services.Drives = RecordedDriveService::Factory(LoadDriveFile(*line.DrivesFile));
+        } catch (const DriveFileError& error) {
+            return Fail(err, error.what(), terminal_exit::Usage);
+        }
+    } else {
+        services.Drives = machine.Drives;
+    }
+    MemoryClipboard clipboard;
+    services.SystemClipboard = &clipboard;
+    services.Locale = machine.Locale;
+    services.SystemLangId = machine.SystemLangId;
+    services.Application.ExeName = line.ExeName;
+    services.Application.ArgumentText = line.ArgumentText;
+    std::string failure;
+    services.OnUnhandledError = [&failure](const std::exception& error) {
+        failure = error.what();
+        if (failure.empty()) failure = "unexpected error";
+    };
+
+    MainForm form(std::move(services));
+    form.Initialize(/*copyReport=*/!line.Json);
+    if (!failure.empty()) return Fail(err, failure, terminal_exit::Failure);
+
+    if (line.Json) {
+        out << DriveTableJson(form.LastTable(), form.Window().Window.Text).dump(2) << '\n';
+    } else {
+        // The refresh that copies always leaves text on the clipboard.
+        const std::string& report = clipboard.Text().value();
+        out.write(report.data(), static_cast<std::streamsize>(report.size()));
+    }
+    if (!out.flush()) return Fail(err, "cannot write to standard output", terminal_exit::Failure);
+    return terminal_exit::Success;
+}
+
+}  // namespace brelvon
