@@ -142,15 +142,35 @@ std::string NumberLocale::FormatGrouped(double value, int decimals) const
     if (scaled.size() < static_cast<std::size_t>(decimals) + 1) {
         scaled.insert(0, static_cast<std::size_t>(decimals) + 1 - scaled.size(), '0');
     }
-    const std::string whole = scaled.substr(0, scaled.size() - static_cast<std::size_t>(decimals));
-    std::string text;
     const bool negative = value < 0 && scaled.find_first_not_of('0') != std::string::npos;
-    if (negative) text += '-';
-    for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0) text += group_;
-        text += whole[i];
+    return Grouped(scaled, decimals, negative);
+}
+
+std::string NumberLocale::FormatScaled(std::int64_t scaled, int decimals) const
+{
+    const bool negative = scaled < 0;
+    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
+    std::string digits = std::to_string(magnitude);
+    if (digits.size() < static_cast<std::size_t>(decimals) + 1) {
+        digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
     }
-    if (decimals > 0) text += decimal_ + scaled.substr(whole.size());
+    return Grouped(digits, decimals, negative);
+}
+
+std::string NumberLocale::Grouped(const std::string& digits, int decimals, bool negative) const
+{
+    const std::size_t wholeLength = digits.size() - static_cast<std::size_t>(decimals);
+    std::string text;
+    text.reserve(digits.size() + 2 + wholeLength / 3 * group_.size() + decimal_.size());
+    if (negative) text += '-';
+    for (std::size_t i = 0; i < wholeLength; ++i) {
+        if (i > 0 && (wholeLength - i) % 3 == 0) text += group_;
+        text += digits[i];
+    }
+    if (decimals > 0) {
+        text += decimal_;
+        text.append(digits, wholeLength, std::string::npos);
+    }
     return text;
 }
 

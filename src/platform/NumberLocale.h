@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,7 +41,14 @@ public:
     // FormatGrouped(1150 / 1000.0, 1) is "1.2", FormatGrouped(1234567, 0) is "1,234,567".
     [[nodiscard]] std::string FormatGrouped(double value, int decimals) const;
 
+    // scaled / 10^decimals written exactly, thousands grouped:
+    // FormatScaled(12346, 1) is "1,234.6". The fast path for sizes held as integers.
+    [[nodiscard]] std::string FormatScaled(std::int64_t scaled, int decimals) const;
+
 private:
+    // digits holds the value times 10^decimals, at least decimals + 1 of them.
+    [[nodiscard]] std::string Grouped(const std::string& digits, int decimals, bool negative) const;
+
     std::string decimal_ = ".";
     std::string group_ = ",";
 };

@@ -14,6 +14,7 @@ constexpr Rgb SummaryGrey{192, 192, 192};
 constexpr Rgb BarGreen{110, 255, 110};
 constexpr Rgb BarBlue{110, 110, 255};
 constexpr Rgb BarRed{255, 110, 110};
+constexpr std::int64_t MaxExactMegabytes = 100'000'000'000'000;
 constexpr const char* CellFace = "Courier New";
 constexpr const char* SummaryFace = "Symbol";  // shows the summary row's "S" as a sigma
 
@@ -29,8 +30,12 @@ void WriteRowTexts(MainWindow& window, int i, const DriveTableRow& row, const La
 {
     const bool megabytes = window.MegabytesSelected();
     auto size = [&](const std::optional<std::int64_t>& mb) {
-        const auto value = static_cast<double>(mb.value_or(0));
-        return megabytes ? locale.FormatGrouped(value, 0) + " " : locale.FormatGrouped(value / 1000, 1) + "  ";
+        const std::int64_t value = mb.value_or(0);
+        if (megabytes) return locale.FormatScaled(value, 0) + " ";
+        // Tenths of a gigabyte, half away from zero: exact while the value has
+        // at most 15 significant digits, beyond that as a double would write it.
+        if (value >= 0 && value < MaxExactMegabytes) return locale.FormatScaled((value + 50) / 100, 1) + "  ";
+        return locale.FormatGrouped(static_cast<double>(value) / 1000, 1) + "  ";
     };
     window.Text1(i).Text = " " + row.Letter + " ";
     window.Text2(i).Text = " " + row.RowLabel;
