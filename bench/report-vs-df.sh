@@ -7,6 +7,7 @@
 # Usage: bench/report-vs-df.sh [PATH-TO-brelvon-report] [extra hyperfine options]
 #   default program: build/src/platform/terminal/brelvon-report
 #   e.g. bench/report-vs-df.sh build/src/platform/terminal/brelvon-report --export-markdown times.md
+#   BENCH_MIN_RUNS (default 300) sets the least number of runs of each program.
 set -eu
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -26,7 +27,7 @@ fi
 
 # -N: no shell between hyperfine and the programs, so that the shell's own
 # start does not hide the difference. Output goes to /dev/null for all three.
-exec hyperfine -N --warmup 50 --min-runs 300 "$@" \
+exec hyperfine -N --warmup 50 --min-runs "${BENCH_MIN_RUNS:-300}" "$@" \
     --command-name brelvon-report "$report" \
     --command-name "df -h" "df -h" \
     --command-name duf "duf"
