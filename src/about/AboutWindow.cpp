@@ -1,13 +1,7 @@
 #include "about/AboutWindow.h"
 
+#include "about/MakerFacts.h"
 #include "window/MainWindow.h"
-
-#ifndef BRELVON_MAKER_NAME
-#define BRELVON_MAKER_NAME "The Brelvon developers"
-#endif
-#ifndef BRELVON_MAKER_URL
-#define BRELVON_MAKER_URL ""
-#endif
 
 namespace brelvon {
 
@@ -49,7 +43,7 @@ AboutWindow::AboutWindow(const ApplicationFacts& application) : Form("frmAbout")
     lblAuthor.Text = MakerLine();
 }
 
-std::string AboutWindow::MakerLine() { return JoinMakerLine(BRELVON_MAKER_NAME, BRELVON_MAKER_URL); }
+std::string AboutWindow::MakerLine() { return JoinMakerLine(maker::Name, maker::Url); }
 
 std::string AboutWindow::JoinMakerLine(std::string_view name, std::string_view address)
 {
