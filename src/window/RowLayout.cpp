@@ -71,7 +71,7 @@ std::int16_t LayOutRows(MainWindow& window, const DriveTable& table, const Langu
             for (ControlArray* cells : {&window.Text1, &window.Text2, &window.Text3, &window.Text4, &window.Text5,
                                         &window.Text6}) {
                 Control& cell = window.CreateElement(*cells, i);
-                cell.Top = (*cells)(i - 1).Top + pitch + gap;
+                cell.Top = (*cells)(i - 1).Top + (*cells)(1).Height + gap;
                 cell.Visible = true;
             }
             Control& bar = window.CreateElement(window.Lab1, i);
