@@ -1,0 +1,44 @@
+#!/bin/bash
+# Renders the main window from data/screenshot-drives.json into
+# docs/brelvon.png (English) and docs/brelvon-fr.png (French), each in a
+# virtual X server of its own (xvfb-run, 96 dpi), grabbed with ImageMagick's
+# import. Needs xvfb, xdotool and imagemagick.
+#
+#   scripts/screenshot.sh [BUILD_DIR]     (default: build)
+set -euo pipefail
+
+# Inside the X server: start the window, wait until it is shown and painted,
+# grab exactly the window, end the program.
+if [[ "${1:-}" == --grab ]]; then
+    output=$2
+    shift 2
+    "$@" &
+    pid=$!
+    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brelvon')
+    sleep 1  # the first paint reaches the server after the window maps
+    import -window "$window" "$output"
+    exit 0
+fi
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+program="$build/src/platform/qt/brelvon"
+drives="$root/data/screenshot-drives.json"
+
+[[ -x "$program" ]] || { echo "screenshot.sh: $program is not built" >&2; exit 1; }
+for tool in xvfb-run xdotool import; do
+    command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool is missing" >&2; exit 1; }
+done
+
+shoot() {
+    local locale=$1 output=$2
+    shift 2
+    LC_ALL=$locale xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
+        "$0" --grab "$output" "$program" --drives "$drives" "$@"
+    echo "wrote $output"
+}
+
+mkdir -p "$root/docs"
+shoot en_US.UTF-8 "$root/docs/brelvon.png" -Rd1 -Cd1 -Nd1
+shoot fr_FR.UTF-8 "$root/docs/brelvon-fr.png" -Rd1 -Cd1 -Nd1 -LFr

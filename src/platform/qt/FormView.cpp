@@ -1,0 +1,413 @@
+#include "platform/qt/FormView.h"
+
+#include "platform/qt/AccessibleNames.h"
+#include "platform/qt/FontFaces.h"
+#include "platform/qt/ModelFrame.h"
+#include "platform/qt/ModelLabel.h"
+#include "platform/qt/ModelLine.h"
+#include "platform/qt/ModelPicture.h"
+#include "window/MainWindow.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+namespace brelvon {
+
+namespace {
+
+// A text box takes at most this many characters when the model sets no limit.
+constexpr int UnlimitedLength = 32767;
+
+QColor ToQColor(Rgb color) { return {color.R, color.G, color.B}; }
+
+Qt::Alignment HorizontalAlignment(TextAlignment alignment)
+{
+    switch (alignment) {
+    case TextAlignment::Right:
+        return Qt::AlignRight;
+    case TextAlignment::Center:
+        return Qt::AlignHCenter;
+    case TextAlignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+bool FontChanged(const Control& applied, const Control& control)
+{
+    return applied.FontName != control.FontName || applied.FontSize != control.FontSize ||
+           applied.FontBold != control.FontBold || applied.FontItalic != control.FontItalic;
+}
+
+bool PlaceChanged(const Control& applied, const Control& control)
+{
+    return applied.Left != control.Left || applied.Top != control.Top || applied.Width != control.Width ||
+           applied.Height != control.Height;
+}
+
+bool EndsChanged(const Control& applied, const Control& control)
+{
+    return applied.X1 != control.X1 || applied.Y1 != control.Y1 || applied.X2 != control.X2 || applied.Y2 != control.Y2;
+}
+
+bool ColorsChanged(const Control& applied, const Control& control)
+{
+    return applied.BackColor != control.BackColor || applied.ForeColor != control.ForeColor;
+}
+
+void SetColors(QWidget& widget, QPalette::ColorRole backRole, QPalette::ColorRole foreRole, const Control& control)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(backRole, ToQColor(control.BackColor));
+    palette.setColor(foreRole, ToQColor(control.ForeColor));
+    widget.setPalette(palette);
+}
+
+// Check boxes and option buttons fill their place with the control's own
+// background, as the window gives it, not with the colour of Qt's buttons.
+void FillWithWindowColors(QWidget& button)
+{
+    button.setBackgroundRole(QPalette::Window);
+    button.setForegroundRole(QPalette::WindowText);
+    button.setAutoFillBackground(true);
+}
+
+}  // namespace
+
+FormView::FormView(Form& form, FormViewHandlers handlers, FormViewOptions options)
+    : form_(form),
+      handlers_(std::move(handlers)),
+      options_(std::move(options)),
+      window_(new FormWidget(options_.Owner)),
+      scale_(window_->logicalDpiX())
+{
+    Qt::WindowFlags flags = (options_.Owner != nullptr ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (options_.MinimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+    window_->setWindowFlags(flags);
+    window_->setObjectName(QString::fromStdString(form_.Window.FullName()));
+    if (!options_.Icon.isNull()) window_->setWindowIcon(options_.Icon);
+    window_->OnCloseRequest([this] {
+        if (handlers_.CloseRequest) handlers_.CloseRequest();
+    });
+}
+
+FormView::~FormView()
+{
+    if (!window_) return;
+    window_->hide();
+    // The view may go while its window delivers an event (its close command).
+    window_->OnCloseRequest(nullptr);
+    window_->deleteLater();
+}
+
+QWidget* FormView::WidgetOf(const std::string& fullName) const
+{
+    const auto found = bound_.find(fullName);
+    return found != bound_.end() ? found->second.Widget : nullptr;
+}
+
+void FormView::SetDefaultButton(const std::string& fullName)
+{
+    defaultButton_ = fullName;
+    window_->SetDefaultButton(qobject_cast<QPushButton*>(WidgetOf(fullName)));
+}
+
+void FormView::Sync()
+{
+    ++sync_;
+    if (const int dpi = window_->logicalDpiX(); dpi != scale_.Dpi()) {
+        // Another screen: every place and size is written anew.
+        scale_ = TwipsScale(dpi);
+        windowFresh_ = true;
+        for (auto& [name, bound] : bound_) bound.Fresh = true;
+    }
+
+    const AccessibleNames names(form_);
+    bool reorder = false;
+    form_.ForEachControl([&](Control& control) {
+        if (control.Kind == ControlKind::Form) {
+            ApplyWindow(control);
+            return;
+        }
+        auto [entry, created] = bound_.try_emplace(control.FullName());
+        Bound& bound = entry->second;
+        if (created) {
+            QWidget* parent = window_;
+            if (control.Container != nullptr) {
+                if (const auto container = bound_.find(control.Container->FullName()); container != bound_.end()) {
+                    parent = container->second.Widget;
+                }
+            }
+            bound.Widget = CreateWidget(control, parent);
+            bound.Widget->setObjectName(QString::fromStdString(entry->first));
+            bound.Parent = parent;
+        }
+        bound.SeenIn = sync_;
+        if (Apply(bound, control)) reorder = true;
+        if (std::string name = names.For(control); name != bound.AccessibleName) {
+            bound.Widget->setAccessibleName(QString::fromStdString(name));
+            bound.AccessibleName = std::move(name);
+        }
+    });
+
+    for (auto entry = bound_.begin(); entry != bound_.end();) {
+        if (entry->second.SeenIn == sync_) {
+            ++entry;
+            continue;
+        }
+        // Deleted later: the widget may be the one whose signal is being delivered.
+        QWidget* widget = entry->second.Widget;
+        widget->hide();
+        widget->setObjectName(QString());
+        widget->deleteLater();
+        entry = bound_.erase(entry);
+    }
+
+    if (reorder) {
+        Restack();
+        ReorderFocusChain();
+    }
+    if (!defaultButton_.empty() && window_->DefaultButton() == nullptr) SetDefaultButton(defaultButton_);
+    MirrorFocus();
+}
+
+void FormView::Show()
+{
+    Sync();
+    Place();
+    shown_ = true;
+    window_->setVisible(form_.Window.Visible);
+    appliedWindow_.Visible = form_.Window.Visible;
+    MirrorFocus();
+}
+
+void FormView::Place()
+{
+    QRect area;
+    if (options_.Owner != nullptr) {
+        area = options_.Owner->frameGeometry();
+    } else if (const QScreen* screen = window_->screen() != nullptr ? window_->screen() : QGuiApplication::primaryScreen()) {
+        area = screen->availableGeometry();
+    }
+    if (area.isEmpty()) return;
+    window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+}
+
+void FormView::ApplyWindow(const Control& window)
+{
+    const Control& applied = appliedWindow_;
+    const bool fresh = windowFresh_;
+    if (fresh || applied.Text != window.Text) window_->setWindowTitle(QString::fromStdString(window.Text));
+    if (fresh || applied.Width != window.Width || applied.Height != window.Height) {
+        window_->setFixedSize(scale_.Pixels(window.Width - MainWindow::FrameExtraWidth),
+                              scale_.Pixels(window.Height - MainWindow::FrameExtraHeight));
+    }
+    if (fresh || applied.BackColor != window.BackColor) {
+        QPalette palette = window_->palette();
+        palette.setColor(QPalette::Window, ToQColor(window.BackColor));
+        window_->setPalette(palette);
+    }
+    if (shown_ && (fresh || applied.Visible != window.Visible)) window_->setVisible(window.Visible);
+    appliedWindow_ = window;
+    windowFresh_ = false;
+}
+
+QWidget* FormView::CreateWidget(const Control& control, QWidget* parent)
+{
+    // Actions find their control by name when they happen: array elements
+    // come and go between refreshes while their widgets stay.
+    const std::string name = control.FullName();
+    const auto click = [this, name] {
+        if (Control* target = form_.Find(name); target != nullptr && handlers_.Click) handlers_.Click(*target);
+    };
+
+    switch (control.Kind) {
+    case ControlKind::Label: {
+        auto* label = new ModelLabel(parent);
+        QObject::connect(label, &ModelLabel::Clicked, label, click);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto* edit = new QLineEdit(parent);
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [this, name](const QString& text) {
+            if (Control* target = form_.Find(name); target != nullptr && handlers_.Type) {
+                handlers_.Type(*target, text.toStdString());
+            }
+        });
+        return edit;
+    }
+    case ControlKind::CommandButton: {
+        auto* button = new QPushButton(parent);
+        // Enter on a focused button clicks it, as Space does.
+        button->setAutoDefault(true);
+        QObject::connect(button, &QPushButton::clicked, button, click);
+        return button;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(parent);
+        FillWithWindowColors(*box);
+        QObject::connect(box, &QCheckBox::clicked, box, click);
+        return box;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(parent);
+        // The model selects and deselects; Qt's own grouping would fight it.
+        option->setAutoExclusive(false);
+        FillWithWindowColors(*option);
+        QObject::connect(option, &QRadioButton::clicked, option, click);
+        return option;
+    }
+    case ControlKind::Frame: {
+        return new ModelFrame(parent);
+    }
+    case ControlKind::Line:
+        return new ModelLine(parent);
+    case ControlKind::PictureBox:
+        return new ModelPicture(options_.Icon, parent);
+    case ControlKind::Form:
+        break;
+    }
+    return new QWidget(parent);
+}
+
+bool FormView::Apply(Bound& bound, const Control& control)
+{
+    const Control& applied = bound.Applied;
+    const bool fresh = bound.Fresh;
+    QWidget& widget = *bound.Widget;
+    const bool reorder = fresh || applied.Stacking != control.Stacking || applied.TabIndex != control.TabIndex ||
+                         applied.Index != control.Index;
+
+    if (control.Kind == ControlKind::Line) {
+        auto& line = static_cast<ModelLine&>(widget);
+        if (fresh || EndsChanged(applied, control)) {
+            const QRect box = scale_.LineRect(control);
+            line.setGeometry(box);
+            line.SetEnds(QPoint(scale_.Pixels(control.X1), scale_.Pixels(control.Y1)) - box.topLeft(),
+                         QPoint(scale_.Pixels(control.X2), scale_.Pixels(control.Y2)) - box.topLeft());
+        }
+        if (fresh || applied.BorderColor != control.BorderColor) line.SetColor(ToQColor(control.BorderColor));
+    } else if (fresh || PlaceChanged(applied, control)) {
+        widget.setGeometry(scale_.Rect(control));
+    }
+    if (fresh || applied.Enabled != control.Enabled) widget.setEnabled(control.Enabled);
+    if (fresh || applied.TabIndex != control.TabIndex) {
+        widget.setFocusPolicy(control.TakesFocus() ? Qt::StrongFocus : Qt::NoFocus);
+    }
+    const bool fontChanged = fresh || FontChanged(applied, control);
+    if (fontChanged && control.Kind != ControlKind::Line) widget.setFont(FontFor(control));
+    const bool textChanged = fresh || applied.Text != control.Text || applied.FontName != control.FontName;
+    const bool colorsChanged = fresh || ColorsChanged(applied, control);
+
+    switch (control.Kind) {
+    case ControlKind::Label: {
+        auto& label = static_cast<ModelLabel&>(widget);
+        if (textChanged) label.SetText(DisplayText(control));
+        label.SetAlignment(HorizontalAlignment(control.Alignment));
+        if (colorsChanged) label.SetColors(ToQColor(control.BackColor), ToQColor(control.ForeColor));
+        label.SetOpaque(control.Opaque);
+        label.SetBordered(control.Bordered);
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto& edit = static_cast<QLineEdit&>(widget);
+        if (fresh || applied.MaxLength != control.MaxLength) {
+            edit.setMaxLength(control.MaxLength > 0 ? control.MaxLength : UnlimitedLength);
+        }
+        // Compared with the widget itself: the user may have typed into it.
+        // Writing only a different text keeps the cursor where the user left it.
+        if (const QString text = DisplayText(control); edit.text() != text) edit.setText(text);
+        if (fresh || applied.Alignment != control.Alignment) {
+            edit.setAlignment(HorizontalAlignment(control.Alignment) | Qt::AlignVCenter);
+        }
+        if (colorsChanged) SetColors(edit, QPalette::Base, QPalette::Text, control);
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto& button = static_cast<QPushButton&>(widget);
+        if (textChanged) button.setText(DisplayText(control));
+        if (colorsChanged) SetColors(button, QPalette::Button, QPalette::ButtonText, control);
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto& box = static_cast<QCheckBox&>(widget);
+        if (textChanged) box.setText(DisplayText(control));
+        if (colorsChanged) SetColors(box, QPalette::Window, QPalette::WindowText, control);
+        // Compared with the widget itself: Qt toggles it on a click before the model decides.
+        const Qt::CheckState state = control.Value == 1   ? Qt::Checked
+                                     : control.Value == 2 ? Qt::PartiallyChecked
+                                                          : Qt::Unchecked;
+        if (box.checkState() != state) box.setCheckState(state);
+        break;
+    }
+    case ControlKind::OptionButton: {
+        auto& option = static_cast<QRadioButton&>(widget);
+        if (textChanged) option.setText(DisplayText(control));
+        if (colorsChanged) SetColors(option, QPalette::Window, QPalette::WindowText, control);
+        if (option.isChecked() != (control.Value != 0)) option.setChecked(control.Value != 0);
+        break;
+    }
+    case ControlKind::Frame: {
+        auto& frame = static_cast<ModelFrame&>(widget);
+        if (textChanged) frame.SetTitle(DisplayText(control));
+        if (colorsChanged) frame.SetColors(ToQColor(control.BackColor), ToQColor(control.ForeColor));
+        break;
+    }
+    case ControlKind::Line:
+    case ControlKind::PictureBox:
+    case ControlKind::Form:
+        break;
+    }
+
+    // Last, so that a control appears at its new place with its new look.
+    if (fresh || applied.Visible != control.Visible) widget.setVisible(control.Visible);
+    bound.Applied = control;
+    bound.Fresh = false;
+    return reorder;
+}
+
+void FormView::Restack()
+{
+    // Raising each widget puts it on top of its siblings, so raising from the
+    // lowest to the topmost leaves the model's order (Stacking 0 on top).
+    std::vector<const Bound*> order;
+    order.reserve(bound_.size());
+    for (const auto& [name, bound] : bound_) order.push_back(&bound);
+    std::sort(order.begin(), order.end(), [](const Bound* a, const Bound* b) {
+        if (a->Applied.Stacking != b->Applied.Stacking) return a->Applied.Stacking > b->Applied.Stacking;
+        return a->Applied.Index > b->Applied.Index;
+    });
+    for (const Bound* bound : order) bound->Widget->raise();
+}
+
+void FormView::ReorderFocusChain()
+{
+    std::vector<const Bound*> order;
+    for (const auto& [name, bound] : bound_) {
+        if (bound.Applied.TakesFocus()) order.push_back(&bound);
+    }
+    std::sort(order.begin(), order.end(), [](const Bound* a, const Bound* b) {
+        if (a->Applied.TabIndex != b->Applied.TabIndex) return a->Applied.TabIndex < b->Applied.TabIndex;
+        return a->Applied.Index < b->Applied.Index;
+    });
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1]->Widget, order[i]->Widget);
+}
+
+void FormView::MirrorFocus()
+{
+    const Control* focus = form_.Focus();
+    if (focus == nullptr) return;
+    QWidget* widget = WidgetOf(focus->FullName());
+    if (widget != nullptr && window_->focusWidget() != widget) widget->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace brelvon

@@ -1,0 +1,97 @@
+#include "platform/qt/MainFormBinding.h"
+
+#include <QCoreApplication>
+
+#include <utility>
+
+namespace brelvon {
+
+MainFormBinding::MainFormBinding(MainForm& form, QIcon icon) : form_(form), icon_(std::move(icon))
+{
+    FormViewHandlers handlers;
+    handlers.Click = [this](Control& control) { Click(control); };
+    handlers.Type = [this](Control& textBox, const std::string& text) { Type(textBox, text); };
+    handlers.CloseRequest = [this] { CloseMain(); };
+    FormViewOptions options;
+    options.MinimizeButton = true;
+    options.Icon = icon_;
+    main_ = std::make_unique<FormView>(form_.Window(), std::move(handlers), std::move(options));
+}
+
+MainFormBinding::~MainFormBinding()
+{
+    // The About window is owned by the main window's widget: let it go first.
+    about_.reset();
+}
+
+void MainFormBinding::Show()
+{
+    main_->Show();
+    main_->SetDefaultButton(form_.Window().ButFocus.FullName());
+    SyncAbout(false);
+}
+
+void MainFormBinding::Sync()
+{
+    main_->Sync();
+    SyncAbout(false);
+}
+
+void MainFormBinding::Click(Control& control)
+{
+    MainWindow& window = form_.Window();
+    const bool opensAbout = &control == &window.ButAbout || &control == &window.LabTit1 || &control == &window.LabTit2;
+    form_.Click(control);
+    main_->Sync();
+    // A second request for the About window brings the one window forward.
+    SyncAbout(opensAbout);
+}
+
+void MainFormBinding::Type(Control& textBox, const std::string& text)
+{
+    form_.Type(textBox, text);
+    Sync();
+}
+
+void MainFormBinding::CloseMain()
+{
+    // Closing the main window ends the program, as its exit button does.
+    form_.Click(form_.Window().ButExit);
+    Sync();
+    if (!form_.Ended()) QCoreApplication::quit();
+}
+
+void MainFormBinding::CloseAbout()
+{
+    form_.CloseAbout();
+    Sync();
+}
+
+void MainFormBinding::SyncAbout(bool bringToFront)
+{
+    AboutWindow* model = form_.About();
+    if (model == nullptr || (about_ && &about_->Model() != model)) about_.reset();
+    if (model == nullptr || !model->Window.Visible) {
+        if (about_) about_->Sync();
+        return;
+    }
+    if (!about_) {
+        FormViewHandlers handlers;  // the About window handles no clicks and has no text boxes
+        handlers.CloseRequest = [this] { CloseAbout(); };
+        FormViewOptions options;
+        options.MinimizeButton = false;
+        options.Icon = icon_;
+        options.Owner = main_->Window();
+        about_ = std::make_unique<FormView>(*model, std::move(handlers), std::move(options));
+        about_->Show();
+        bringToFront = true;
+    } else {
+        about_->Sync();
+    }
+    if (bringToFront) {
+        about_->Window()->raise();
+        about_->Window()->activateWindow();
+    }
+}
+
+}  // namespace brelvon

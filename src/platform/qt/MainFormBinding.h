@@ -1,0 +1,47 @@
+#pragma once
+
+#include "control/MainForm.h"
+#include "platform/qt/FormView.h"
+
+#include <QIcon>
+
+#include <memory>
+
+namespace brelvon {
+
+// The main window and its About window as Qt widgets, bound to a MainForm.
+// The user's actions go to the form (Click, Type, CloseAbout); after each,
+// and after Show(), both windows are mirrored from the model: the About
+// window appears when the model has loaded it and made it visible, and goes
+// when the model unloads it. The hidden ButFocus button is the main window's
+// default button. The form must outlive the binding.
+class MainFormBinding {
+public:
+    MainFormBinding(MainForm& form, QIcon icon);
+    MainFormBinding(const MainFormBinding&) = delete;
+    MainFormBinding& operator=(const MainFormBinding&) = delete;
+    ~MainFormBinding();
+
+    // Shows the main window, centred, after the form's Initialize().
+    void Show();
+    // Mirrors both windows from the model.
+    void Sync();
+
+    [[nodiscard]] FormView& Main() { return *main_; }
+    // The About window's view while the model shows it, else nullptr.
+    [[nodiscard]] FormView* About() { return about_.get(); }
+
+private:
+    void Click(Control& control);
+    void Type(Control& textBox, const std::string& text);
+    void CloseMain();
+    void CloseAbout();
+    void SyncAbout(bool bringToFront);
+
+    MainForm& form_;
+    QIcon icon_;
+    std::unique_ptr<FormView> main_;
+    std::unique_ptr<FormView> about_;
+};
+
+}  // namespace brelvon

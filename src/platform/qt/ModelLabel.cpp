@@ -1,0 +1,82 @@
+#include "platform/qt/ModelLabel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace brelvon {
+
+ModelLabel::ModelLabel(QWidget* parent) : QWidget(parent)
+{
+    // The widget paints every pixel it owns itself (or none, when transparent).
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ModelLabel::SetText(const QString& text)
+{
+    if (text == text_) return;
+    text_ = text;
+    update();
+}
+
+void ModelLabel::SetAlignment(Qt::Alignment alignment)
+{
+    if (alignment == alignment_) return;
+    alignment_ = alignment;
+    update();
+}
+
+void ModelLabel::SetColors(const QColor& back, const QColor& fore)
+{
+    if (back == back_ && fore == fore_) return;
+    back_ = back;
+    fore_ = fore;
+    update();
+}
+
+void ModelLabel::SetOpaque(bool opaque)
+{
+    if (opaque == opaque_) return;
+    opaque_ = opaque;
+    update();
+}
+
+void ModelLabel::SetBordered(bool bordered)
+{
+    if (bordered == bordered_) return;
+    bordered_ = bordered;
+    update();
+}
+
+void ModelLabel::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    QRect inside = rect();
+    if (opaque_) painter.fillRect(inside, back_);
+    if (bordered_ && width() > 0 && height() > 0) {
+        painter.setPen(QPen(Qt::black, 0));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(inside.adjusted(0, 0, -1, -1));
+        inside = inside.adjusted(1, 1, -1, -1);
+    }
+    if (text_.isEmpty()) return;
+    painter.setPen(fore_);
+    painter.setFont(font());
+    painter.drawText(inside, static_cast<int>(alignment_ | Qt::AlignTop) | Qt::TextWordWrap, text_);
+}
+
+void ModelLabel::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ModelLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click) emit Clicked();
+}
+
+}  // namespace brelvon

@@ -1,0 +1,137 @@
+// brelvon: every drive of the machine in one window. Wires the command line,
+// the services, the main form and its Qt binding together.
+#include "control/MainForm.h"
+#include "control/Services.h"
+#include "platform/ApplicationFacts.h"
+#include "platform/CommandLine.h"
+#include "platform/NumberLocale.h"
+#include "platform/SystemLanguage.h"
+#include "platform/file/DriveFile.h"
+#include "platform/file/RecordedDriveService.h"
+#include "platform/linux/LinuxDriveServiceFactory.h"
+#include "platform/qt/MainFormBinding.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/UnhandledErrorReport.h"
+#include "platform/qt/WindowStyle.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* ProgramName = "brelvon";
+// Not in the help: ends the program right after the window's first paint,
+// so that start-up can be timed.
+constexpr const char* QuitAfterShownOption = "--quit-after-shown";
+constexpr int BadUsageStatus = 2;
+
+constexpr const char* Usage = R"(Usage: brelvon [SWITCHES] [--drives FILE]
+Shows every drive of the machine in one window: label, size, free and used
+space, a usage bar per drive, subtotals per category and a total.
+
+Switches, found anywhere in the arguments (or, when there are none, in the
+program's file name):
+  -Nd1, -Nd0   list, or do not list, network drives
+  -Rd1, -Rd0   list, or do not list, removable drives
+  -Cd1, -Cd0   list, or do not list, CD-ROM drives
+  -UMb, -UGb   sizes in megabytes or gigabytes
+  -LEn, -LFr   English or French interface
+  -MnN         blue limit: drives less than N % used are blue (N from 0 to 100)
+  -MxN         red limit: drives more than N % used are red (N from 0 to 100)
+
+Options:
+  --drives FILE  show the drives recorded in a JSON drive file instead of
+                 this machine's
+  --help         show this help and exit
+  --version      show the version and exit
+
+Exit status: 0 when the window is closed, 1 after an unexpected error (also
+shown in a message box), 2 for a bad command line or an unusable drive file.
+)";
+
+brelvon::ApplicationFacts Facts(const brelvon::CommandLine& line)
+{
+    brelvon::ApplicationFacts facts;
+    facts.Title = "Brelvon";
+    facts.Major = 1;
+    facts.Minor = 2;
+    facts.Revision = 6;
+    facts.ExeName = line.ExeName;
+    facts.ArgumentText = line.ArgumentText;
+    return facts;
+}
+
+int Fail(const std::string& message)
+{
+    std::cerr << ProgramName << ": " << message << '\n';
+    return BadUsageStatus;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> arguments(argv, argv + argc);
+    const auto quitOption = std::find(arguments.begin() + std::min(argc, 1), arguments.end(), QuitAfterShownOption);
+    const bool quitAfterShown = quitOption != arguments.end();
+    if (quitAfterShown) arguments.erase(quitOption);
+
+    const brelvon::CommandLine line = brelvon::ParseCommandLine(arguments, brelvon::CommandLineRules{});
+    if (!line.Error.empty()) return Fail(line.Error);
+    const brelvon::ApplicationFacts facts = Facts(line);
+    if (line.Help) {
+        std::cout << Usage;
+        return 0;
+    }
+    if (line.Version) {
+        std::cout << facts.Title << ' ' << facts.VersionText() << '\n';
+        return 0;
+    }
+
+    brelvon::Services services;
+    if (line.DrivesFile) {
+        try {
+            services.Drives = brelvon::RecordedDriveService::Factory(brelvon::LoadDriveFile(*line.DrivesFile));
+        } catch (const brelvon::DriveFileError& error) {
+            return Fail(error.what());
+        }
+    } else {
+        services.Drives = brelvon::MakeLinuxDriveServiceFactory();
+    }
+    services.Locale = brelvon::NumberLocale::FromEnvironment();
+    services.SystemLangId = brelvon::SystemLangIdFromEnvironment();
+    services.Application = facts;
+
+    QApplication application(argc, argv);
+    // The window is laid out in fixed places; one style draws its controls the
+    // same on every desktop and follows the colours the window asks for.
+    QApplication::setStyle(new brelvon::WindowStyle);
+    QApplication::setApplicationName(QString::fromStdString(facts.Title));
+    QApplication::setApplicationVersion(QString::fromStdString(facts.VersionText()));
+    const QIcon icon(QStringLiteral(":/icons/brelvon-32.png"));
+    QApplication::setWindowIcon(icon);
+
+    brelvon::QtClipboard clipboard;
+    brelvon::UnhandledErrorReport errors(ProgramName, facts.Title);
+    services.SystemClipboard = &clipboard;
+    services.OnUnhandledError = [&errors](const std::exception& error) { errors.Report(error); };
+    services.EndProgram = [] { QCoreApplication::exit(0); };
+
+    brelvon::MainForm form(std::move(services));
+    form.Initialize();
+    if (errors.Failed()) return brelvon::UnhandledErrorReport::ExitStatus;
+
+    brelvon::MainFormBinding binding(form, icon);
+    binding.Show();
+    if (quitAfterShown) {
+        QObject::connect(binding.Main().Window(), &brelvon::FormWidget::FirstPainted, &application,
+                         [] { QCoreApplication::exit(0); });
+    }
+    const int status = QApplication::exec();
+    return errors.Failed() ? brelvon::UnhandledErrorReport::ExitStatus : status;
+}

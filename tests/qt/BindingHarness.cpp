@@ -1,0 +1,72 @@
+#include "BindingHarness.h"
+
+#include "platform/file/DriveFile.h"
+#include "platform/file/RecordedDriveService.h"
+
+#include <QCoreApplication>
+#include <QIcon>
+#include <QTest>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace brelvon::test {
+
+BindingHarness::BindingHarness(const std::string& switches, const std::string& drivesFile)
+{
+    Services services;
+    services.Drives = RecordedDriveService::Factory(LoadDriveFile(std::string(BRELVON_SAMPLE_DATA) + "/" + drivesFile));
+    services.SystemClipboard = &clipboard_;
+    services.Locale = NumberLocale(".", ",");
+    services.SystemLangId = 0x0409;
+    services.Application.ExeName = "brelvon";
+    services.Application.ArgumentText = switches;
+    services.OnUnhandledError = [this](const std::exception& error) { errors_.emplace_back(error.what()); };
+    services.EndProgram = [this] { endedProgram_ = true; };
+    form_ = std::make_unique<MainForm>(std::move(services));
+    form_->ObservePhases([this](RefreshPhase phase) {
+        if (phase == RefreshPhase::Caption) ++refreshes_;
+    });
+    form_->Initialize();
+    binding_ = std::make_unique<MainFormBinding>(*form_, QIcon(QStringLiteral(":/icons/brelvon-32.png")));
+    binding_->Show();
+    QWidget& window = Window();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) throw std::runtime_error("the main window did not become active");
+}
+
+BindingHarness::~BindingHarness()
+{
+    binding_.reset();
+    Settle();
+}
+
+QWidget* BindingHarness::Widget(const std::string& fullName) { return binding_->Main().WidgetOf(fullName); }
+
+brelvon::Control& BindingHarness::ModelControl(const std::string& fullName)
+{
+    brelvon::Control* control = Model().Find(fullName);
+    if (control == nullptr) throw std::runtime_error("no control " + fullName);
+    return *control;
+}
+
+void BindingHarness::ClickOn(const std::string& fullName)
+{
+    QWidget* widget = Widget(fullName);
+    if (widget == nullptr) throw std::runtime_error("no widget " + fullName);
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void BindingHarness::Settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+int BindingHarness::Pixels(int twips) const
+{
+    const int dpi = binding_->Main().Window()->logicalDpiX();
+    return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0));
+}
+
+}  // namespace brelvon::test
