@@ -2,8 +2,9 @@
 
 #include "platform/file/DriveFile.h"
 #include "platform/file/RecordedDriveService.h"
+#include "platform/qt/WindowStyle.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QTest>
 
@@ -14,6 +15,8 @@ namespace brelvon::test {
 
 BindingHarness::BindingHarness(const std::string& switches, const std::string& drivesFile)
 {
+    // Drawn as the program draws.
+    if (qobject_cast<WindowStyle*>(QApplication::style()) == nullptr) QApplication::setStyle(new WindowStyle);
     Services services;
     services.Drives = RecordedDriveService::Factory(LoadDriveFile(std::string(BRELVON_SAMPLE_DATA) + "/" + drivesFile));
     services.SystemClipboard = &clipboard_;
