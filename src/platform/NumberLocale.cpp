@@ -1,8 +1,5 @@
 #include "platform/NumberLocale.h"
 
-#include <langinfo.h>
-#include <locale.h>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -28,42 +25,12 @@ void Increment(std::string& digits)
     digits.insert(digits.begin(), '1');
 }
 
-std::string EnvLocale(const char* first, const char* second)
-{
-    for (const char* name : {first, second, "LANG"}) {
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return value;
-    }
-    return {};
-}
-
 }  // namespace
 
 NumberLocale::NumberLocale(std::string decimalSeparator, std::string groupSeparator)
     : decimal_(std::move(decimalSeparator)), group_(std::move(groupSeparator))
 {
 }
-
-NumberLocale NumberLocale::ForName(std::string_view name)
-{
-    // The separators are wanted in UTF-8 whatever codeset the name asks for:
-    // "fr_FR" and "fr_FR.ISO-8859-1" both read as "fr_FR.UTF-8".
-    std::string base(name.substr(0, name.find('.')));
-    std::string modifier;
-    if (const auto at = name.find('@'); at != std::string_view::npos) {
-        modifier = std::string(name.substr(at));
-        base = base.substr(0, base.find('@'));
-    }
-    if (base.empty() || base == "C" || base == "POSIX") return {};
-    const std::string utf8 = base + ".UTF-8" + modifier;
-    locale_t handle = newlocale(LC_NUMERIC_MASK, utf8.c_str(), static_cast<locale_t>(nullptr));
-    if (handle == static_cast<locale_t>(nullptr)) return {};
-    NumberLocale result(nl_langinfo_l(RADIXCHAR, handle), nl_langinfo_l(THOUSEP, handle));
-    freelocale(handle);
-    if (result.decimal_.empty()) result.decimal_ = ".";
-    return result;
-}
-
-NumberLocale NumberLocale::FromEnvironment() { return ForName(EnvLocale("LC_ALL", "LC_NUMERIC")); }
 
 std::optional<double> NumberLocale::Parse(std::string_view text) const
 {

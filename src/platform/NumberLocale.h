@@ -19,9 +19,12 @@ public:
 
     // The separators of a locale such as "fr_FR" or "de_DE.UTF-8", as the
     // machine defines them. A locale the machine lacks, "C" and "POSIX" give
-    // English separators.
+    // English separators. On Windows the name is read as the locale name
+    // "fr-FR" of the system's own locale data.
     [[nodiscard]] static NumberLocale ForName(std::string_view name);
-    // The locale of LC_ALL, else LC_NUMERIC, else LANG.
+    // The user's locale: on Windows the user's regional settings (the user
+    // default locale, whatever the environment says); elsewhere the locale of
+    // LC_ALL, else LC_NUMERIC, else LANG.
     [[nodiscard]] static NumberLocale FromEnvironment();
 
     [[nodiscard]] const std::string& DecimalSeparator() const { return decimal_; }

@@ -19,4 +19,8 @@ namespace brelvon {
 // LANGUAGE is not consulted: it lists translations, not the locale.
 [[nodiscard]] std::uint16_t SystemLangIdFromEnvironment();
 
+// The system's default LANGID, the one the program's language follows: on
+// Windows GetSystemDefaultLangID, elsewhere SystemLangIdFromEnvironment().
+[[nodiscard]] std::uint16_t SystemDefaultLangId();
+
 }  // namespace brelvon

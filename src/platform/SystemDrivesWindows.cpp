@@ -1,0 +1,12 @@
+#include "platform/SystemDrives.h"
+
+#include "platform/windows/WindowsDriveService.h"
+
+namespace brelvon {
+
+DriveServiceFactory MakeSystemDriveServiceFactory()
+{
+    return []() -> std::unique_ptr<DriveService> { return std::make_unique<WindowsDriveService>(); };
+}
+
+}  // namespace brelvon

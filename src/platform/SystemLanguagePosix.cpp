@@ -1,0 +1,8 @@
+// Without a system language of its own, the locale of the environment is the system's.
+#include "platform/SystemLanguage.h"
+
+namespace brelvon {
+
+std::uint16_t SystemDefaultLangId() { return SystemLangIdFromEnvironment(); }
+
+}  // namespace brelvon

@@ -1,0 +1,10 @@
+// Windows knows its system language as a LANGID already.
+#include "platform/SystemLanguage.h"
+
+#include <windows.h>
+
+namespace brelvon {
+
+std::uint16_t SystemDefaultLangId() { return ::GetSystemDefaultLangID(); }
+
+}  // namespace brelvon

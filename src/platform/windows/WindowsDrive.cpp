@@ -1,0 +1,43 @@
+#include "platform/windows/WindowsDrive.h"
+
+#include "platform/PlatformError.h"
+
+#include <utility>
+
+namespace brelvon {
+
+WindowsDrive::WindowsDrive(char letter, DriveType type, VolumeProbe probe)
+    : letter_(letter), type_(type), probe_(std::move(probe))
+{
+}
+
+bool WindowsDrive::IsReady()
+{
+    if (!facts_) facts_ = probe_(letter_);
+    return facts_->has_value();
+}
+
+const VolumeFacts& WindowsDrive::Facts()
+{
+    if (!IsReady()) throw PlatformError("the drive " + std::string(1, letter_) + ": is not ready");
+    return **facts_;
+}
+
+std::string WindowsDrive::VolumeName() { return Facts().Label; }
+
+std::uint64_t WindowsDrive::TotalSize() { return Facts().TotalBytes; }
+
+std::uint64_t WindowsDrive::FreeSpace() { return Facts().FreeBytes; }
+
+DriveDetails WindowsDrive::Details()
+{
+    const VolumeFacts& facts = Facts();
+    DriveDetails details;
+    details.MountPoint = std::string{letter_, ':', '\\'};
+    details.Device = facts.Device;
+    details.FileSystem = facts.FileSystem;
+    details.AvailableBytes = facts.AvailableBytes;
+    return details;
+}
+
+}  // namespace brelvon
