@@ -1,0 +1,249 @@
+#!/usr/bin/env bash
+# Brelvon on Windows, tested under Wine on this Linux machine.
+#
+#   run-wine-tests.sh SOURCE_DIR CROSS_BUILD_DIR LINUX_BRELVON_REPORT
+#
+# Cross-builds brelvon-report.exe and brelvon-windows-checks.exe with
+# MinGW-w64 into CROSS_BUILD_DIR (only what changed, when it exists), makes a
+# Wine prefix of its own in a temporary folder with drives of every type, and
+# checks under Wine:
+#   - the drive letters, types, readiness and sizes the Windows drive service
+#     reports, against statvfs of the Linux folders behind them;
+#   - the volume label of C:, written in UTF-8 and read back through UTF-16;
+#   - GetSystemDefaultLangID for LANG=fr_FR, fr_LU, fr_CA and en_US against
+#     the LANGID our Linux side makes of the same locale;
+#   - brelvon-report.exe's report against the Linux brelvon-report's for a
+#     drive file of the same drives, and its language for the four locales;
+#   - switches taken from the program file's name.
+# Runs without a display. Prints "N passed, M failed"; exits 0 when all
+# passed, 1 when one failed, 77 (skipped) when MinGW-w64 or Wine is missing.
+set -uo pipefail
+
+if (($# != 3)); then
+    echo "usage: $0 SOURCE_DIR CROSS_BUILD_DIR LINUX_BRELVON_REPORT" >&2
+    exit 2
+fi
+source_dir="$1"
+cross_dir="$2"
+linux_report="$3"
+if [ ! -x "$linux_report" ]; then
+    echo "$0: $linux_report: not the Linux brelvon-report" >&2
+    exit 2
+fi
+
+skip() {
+    echo "SKIP: $1; scripts/setup.sh installs it (Debian packages g++-mingw-w64-x86-64 wine64)"
+    exit 77
+}
+
+# --- tools ---------------------------------------------------------------
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || command -v x86_64-w64-mingw32-g++ >/dev/null ||
+    skip "the MinGW-w64 cross compiler (x86_64-w64-mingw32-g++) is not installed"
+wine=""
+for candidate in "$(command -v wine64 || true)" /usr/lib/wine/wine64 /usr/lib64/wine/wine64; do
+    if [ -n "$candidate" ] && [ -x "$candidate" ]; then wine="$candidate"; break; fi
+done
+[ -n "$wine" ] || skip "64-bit Wine (wine64) is not installed"
+wineserver=""
+for candidate in "$(dirname "$wine")/wineserver64" "$(dirname "$wine")/wineserver" "$(command -v wineserver || true)"; do
+    if [ -n "$candidate" ] && [ -x "$candidate" ]; then wineserver="$candidate"; break; fi
+done
+[ -n "$wineserver" ] || skip "wineserver is not installed"
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "ok - $1"; }
+fail() { failed=$((failed + 1)); echo "not ok - $1"; [ -z "${2:-}" ] || printf '%s\n' "$2" | sed 's/^/#   /'; }
+check() { # check NAME COMMAND...: passes when the command succeeds
+    local name="$1"; shift
+    if "$@"; then pass "$name"; else fail "$name"; fi
+}
+
+# --- cross build -----------------------------------------------------------
+build_log="$cross_dir.log"
+mkdir -p "$cross_dir"
+if ! { cmake -S "$source_dir/tests/windows/cross" -B "$cross_dir" \
+           --toolchain "$source_dir/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release &&
+       cmake --build "$cross_dir" -j"$(nproc)"; } >"$build_log" 2>&1; then
+    tail -n 40 "$build_log"
+    echo "not ok - the Windows programs build with MinGW-w64 (log: $build_log)"
+    echo "0 passed, 1 failed"
+    exit 1
+fi
+report_exe="$(find "$cross_dir" -name brelvon-report.exe -print -quit)"
+checks_exe="$(find "$cross_dir" -name brelvon-windows-checks.exe -print -quit)"
+pass "the Windows programs build with MinGW-w64"
+
+# --- a Wine prefix of our own, without a display ---------------------------
+work="$(mktemp -d "${TMPDIR:-/tmp}/brelvon-wine.XXXXXX")"
+export WINEPREFIX="$work/prefix"
+export WINEDEBUG=-all
+# No Mono or Gecko installer: nothing here needs them, and they would ask.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+cleanup() {
+    "$wineserver" -k >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A locale fixed for everything that does not set its own.
+plain_env=(env -u LC_ALL -u LC_CTYPE -u LC_MESSAGES -u LC_NUMERIC -u LANGUAGE)
+run_wine() { # run_wine LANG PROGRAM ARGS...: stdout to stdout, stderr to $work/stderr
+    local lang="$1"; shift
+    "${plain_env[@]}" LANG="$lang" "$wine" "$@" 2>"$work/stderr"
+}
+# Wine's own notes ("wine: Read access denied for device ...") are not ours.
+our_stderr() { grep -v '^wine: ' "$work/stderr" || true; }
+
+if ! "${plain_env[@]}" LANG=en_US.UTF-8 "$wine" wineboot -i >"$work/wineboot.log" 2>&1; then
+    fail "Wine makes a prefix without a display" "$(tail -n 20 "$work/wineboot.log")"
+    echo "$passed passed, $failed failed"
+    exit 1
+fi
+"$wineserver" -w
+pass "Wine makes a prefix without a display"
+
+# Drives of every type, each a folder of this machine; I: leads nowhere (no
+# root directory, never listed) and J: is a CD-ROM drive without a disc.
+dosdevices="$WINEPREFIX/dosdevices"
+for link in "$dosdevices"/?: "$dosdevices"/?::; do
+    case "$(basename "$link")" in c: | z:) ;; *) rm -f "$link" ;; esac
+done
+declare -A drive_dir=([C]="$WINEPREFIX/drive_c" [Z]=/)
+declare -A wine_kind=([D]=hd [E]=cdrom [F]=network [G]=floppy [H]=ramdisk [I]=hd [J]=cdrom)
+for letter in D E F G H; do
+    drive_dir[$letter]="$work/drive-$letter"
+    mkdir -p "${drive_dir[$letter]}"
+done
+for letter in "${!wine_kind[@]}"; do
+    lower="$(tr 'A-Z' 'a-z' <<<"$letter")"
+    ln -s "${drive_dir[$letter]:-$work/missing-$letter}" "$dosdevices/$lower:"
+done
+{
+    printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\n'
+    for letter in "${!wine_kind[@]}"; do
+        printf '"%s:"="%s"\n' "$(tr 'A-Z' 'a-z' <<<"$letter")" "${wine_kind[$letter]}"
+    done
+} >"$work/drives.reg"
+label='Données ✓ 𝄞'
+printf '%s' "$label" >"$WINEPREFIX/drive_c/.windows-label"
+"$wine" regedit /S "$work/drives.reg" >/dev/null 2>&1
+# The mount manager reads the drive types when Wine starts again.
+"$wineserver" -w
+
+# Type codes the Windows service must report, and the drive file for Linux.
+declare -A type_code=([C]=2 [D]=2 [E]=4 [F]=3 [G]=1 [H]=5 [I]=0 [J]=4 [Z]=2)
+declare -A type_name=([0]=unknown [1]=removable [2]=fixed [3]=network [4]=cdrom [5]=ramdisk)
+letters=(C D E F G H I J Z)
+
+# statvfs of the folder behind a letter, as Wine counts it: the total size,
+# and as free space what an ordinary user may use (f_bavail).
+volume_bytes() { # volume_bytes DIR -> "TOTAL FREE"
+    stat -f -L -c '%S %b %a' "$1" | { read -r size blocks available; echo "$((size * blocks)) $((size * available))"; }
+}
+# Other programs write while the tests run: free space may move this much.
+tolerance=$((1024 * 1024 * 1024))
+
+expectations=()
+drive_file="$work/drives.json"
+{
+    echo '{"drives": ['
+    separator=""
+    for letter in "${letters[@]}"; do
+        code="${type_code[$letter]}"
+        if [ -n "${drive_dir[$letter]:-}" ]; then
+            read -r total free < <(volume_bytes "${drive_dir[$letter]}")
+            expectations+=(--drive "$letter=$code:$total:$free")
+            name=""
+            [ "$letter" != C ] || name="$label"
+            printf '%s{"letter": "%s", "type": "%s", "label": "%s", "total": %s, "free": %s}' \
+                "$separator" "$letter" "${type_name[$code]}" "$name" "$total" "$free"
+        else
+            expectations+=(--drive "$letter=$code:-")
+            printf '%s{"letter": "%s", "type": "%s", "ready": false}' "$separator" "$letter" "${type_name[$code]}"
+        fi
+        separator=$',\n'
+    done
+    echo ']}'
+} >"$drive_file"
+
+# --- the Windows drive service, the label and the system language ----------
+label_hex="$(printf '%s' "$label" | od -An -tx1 | tr -d ' \n')"
+output="$(run_wine en_US.UTF-8 "$checks_exe" "${expectations[@]}" --tolerance "$tolerance" --label "C=$label_hex" \
+    --locale en_US.UTF-8)"
+status=$?
+echo "$output" | grep -v '^ok - ' | grep -v ' passed, ' || true
+check "the Windows service's checks pass under Wine (en_US)" test "$status" -eq 0
+for locale in fr_FR.UTF-8 fr_LU.UTF-8 fr_CA.UTF-8; do
+    output="$(run_wine "$locale" "$checks_exe" --locale "$locale")"
+    status=$?
+    echo "$output" | grep -v '^ok - ' | grep -v ' passed, ' || true
+    check "the Windows service's checks pass under Wine ($locale)" test "$status" -eq 0
+done
+
+# --- brelvon-report.exe against the Linux brelvon-report -------------------
+# Same drives, same switches: the reports agree field by field; free and used
+# space and the percentage within what other programs may have written meanwhile.
+compare_reports() { # compare_reports WINDOWS_REPORT LINUX_REPORT
+    awk -F '\t' -v tolerance="$((tolerance / 1000000 + 1))" '
+        NR == FNR { linux[FNR] = $0; count = FNR; next }
+        {
+            lines = FNR
+            if (!(FNR in linux)) { print "line " FNR " is extra: " $0; bad = 1; next }
+            n = split(linux[FNR], want, "\t")
+            if (NF != n) { print "line " FNR ": " $0 " against " linux[FNR]; bad = 1; next }
+            for (i = 1; i <= NF; i++) {
+                if ($i == want[i]) continue
+                if (FNR > 3 && (i == 4 || i == 5) && $i - want[i] <= tolerance * 9 && want[i] - $i <= tolerance * 9) continue
+                if (FNR > 3 && i == 6 && $i - want[i] <= 1 && want[i] - $i <= 1) continue
+                print "line " FNR ", field " i ": \"" $i "\" against \"" want[i] "\""; bad = 1
+            }
+        }
+        END { if (lines != count) { print lines " lines against " count; bad = 1 } exit bad }
+    ' "$2" "$1"
+}
+
+for switches in "-Cd1 -Rd1 -Nd1" "-Cd1 -LFr" ""; do
+    # shellcheck disable=SC2086 # the switches are words
+    run_wine en_US.UTF-8 "$report_exe" $switches >"$work/windows.txt"
+    status=$?
+    windows_stderr="$(our_stderr)"
+    # shellcheck disable=SC2086
+    LC_ALL=en_US.UTF-8 "$linux_report" --drives "$drive_file" $switches >"$work/linux.txt"
+    name="brelvon-report.exe ${switches:-without switches} reports the drives as Linux sees their folders"
+    if [ "$status" -ne 0 ] || [ -n "$windows_stderr" ]; then
+        fail "$name" "exit status $status; $windows_stderr"
+    elif differences="$(compare_reports "$work/windows.txt" "$work/linux.txt")"; then
+        pass "$name"
+    else
+        fail "$name" "$differences"$'\n'"$(cat -A "$work/windows.txt")"
+    fi
+done
+[ "$failed" -ne 0 ] || { echo "# wine64 brelvon-report.exe -Cd1 -Rd1 -Nd1:"; run_wine en_US.UTF-8 "$report_exe" -Cd1 -Rd1 -Nd1 | tr -d '\r' | sed 's/^/#   /'; }
+
+check "every line of the report ends in one CR LF" \
+    bash -c '! grep -q $'"'"'\r\r'"'"' "$1" && [ "$(grep -c $'"'"'\r$'"'"' "$1")" = "$(wc -l <"$1")" ]' _ "$work/windows.txt"
+
+# The language follows the system's LANGID: French for France and
+# Luxembourg, English for French Canada and the United States.
+declare -A heading_word=([fr_FR.UTF-8]=Disq. [fr_LU.UTF-8]=Disq. [fr_CA.UTF-8]=Disk [en_US.UTF-8]=Disk)
+for locale in fr_FR.UTF-8 fr_LU.UTF-8 fr_CA.UTF-8 en_US.UTF-8; do
+    windows_heading="$(run_wine "$locale" "$report_exe" | sed -n 3p | tr -d '\r')"
+    linux_heading="$("${plain_env[@]}" LANG="$locale" "$linux_report" --drives "$drive_file" | sed -n 3p | tr -d '\r')"
+    if [ "$windows_heading" = "$linux_heading" ] && [ "${windows_heading%%$'\t'*}" = "${heading_word[$locale]}" ]; then
+        pass "LANG=$locale: brelvon-report.exe speaks as the Linux brelvon-report does"
+    else
+        fail "LANG=$locale: brelvon-report.exe speaks as the Linux brelvon-report does" \
+            "Windows: $windows_heading"$'\n'"Linux: $linux_heading"
+    fi
+done
+
+# Switches in the program file's name, which Windows hands over with its folder.
+cp "$report_exe" "$work/Brelvon-Cd1-LFr.exe"
+run_wine en_US.UTF-8 "$work/Brelvon-Cd1-LFr.exe" | tr -d '\r' >"$work/named.txt"
+check "Brelvon-Cd1-LFr.exe lists CD-ROM drives in French" \
+    grep -q "^J"$'\t'"(non prêt)" "$work/named.txt"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
