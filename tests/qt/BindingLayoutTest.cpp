@@ -4,8 +4,10 @@
 #include "BindingHarness.h"
 
 #include "platform/qt/FontFaces.h"
+#include "platform/qt/ModelLabel.h"
 
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QPointer>
@@ -41,6 +43,7 @@ private slots:
     void WindowHeightFollowsTheListedCategories();
     void RefreshReusesTheWidgetsOfRowsThatComeBack();
     void SummaryRowsShowSigma();
+    void TitleShowsWholeAtOneSize();
     void SymbolFaceLettersBecomeGreek_data();
     void SymbolFaceLettersBecomeGreek();
     void DesignFontsHaveInstalledStandIns_data();
@@ -294,6 +297,22 @@ void BindingLayoutTest::SummaryRowsShowSigma()
         QVERIFY(!QFontInfo(cell->font()).family().contains("Symbol", Qt::CaseInsensitive));
     }
     QCOMPARE(summaries, 5);  // four categories and the total
+}
+
+void BindingLayoutTest::TitleShowsWholeAtOneSize()
+{
+    // The title is wider than its labels at the described size: it shrinks,
+    // and the highlight copy shrinks with it so that the two stay in register.
+    BindingHarness harness("");
+    const auto* black = harness.As<brelvon::ModelLabel>("LabTit2");
+    const auto* white = harness.As<brelvon::ModelLabel>("LabTit1");
+    const QFont font = black->DisplayFont();
+    QVERIFY(font.pointSizeF() < black->font().pointSizeF());
+    QVERIFY(QFontMetricsF(font).horizontalAdvance(black->Text()) <= black->width());
+    QCOMPARE(white->DisplayFont().pointSizeF(), font.pointSizeF());
+    // A caption that fits keeps the described size.
+    const auto* heading = harness.As<brelvon::ModelLabel>("Label3");
+    QCOMPARE(heading->DisplayFont().pointSizeF(), heading->font().pointSizeF());
 }
 
 void BindingLayoutTest::SymbolFaceLettersBecomeGreek_data()

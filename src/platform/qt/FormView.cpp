@@ -16,6 +16,8 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -132,6 +134,7 @@ void FormView::Sync()
     }
 
     const AccessibleNames names(form_);
+    fitWidths_ = SharedTextWidths();
     bool reorder = false;
     form_.ForEachControl([&](Control& control) {
         if (control.Kind == ControlKind::Form) {
@@ -312,6 +315,11 @@ bool FormView::Apply(Bound& bound, const Control& control)
     case ControlKind::Label: {
         auto& label = static_cast<ModelLabel&>(widget);
         if (textChanged) label.SetText(DisplayText(control));
+        if (const auto shared = fitWidths_.find(&control); shared != fitWidths_.end()) {
+            label.SetFitWidth(scale_.Pixels(shared->second));
+        } else {
+            label.SetFitWidth(0);
+        }
         label.SetAlignment(HorizontalAlignment(control.Alignment));
         if (colorsChanged) label.SetColors(ToQColor(control.BackColor), ToQColor(control.ForeColor));
         label.SetOpaque(control.Opaque);
@@ -373,6 +381,25 @@ bool FormView::Apply(Bound& bound, const Control& control)
     bound.Applied = control;
     bound.Fresh = false;
     return reorder;
+}
+
+std::unordered_map<const Control*, int> FormView::SharedTextWidths() const
+{
+    // Transparent labels of one container that repeat the same text in the same
+    // font, each with the narrowest width among them (twips).
+    std::map<std::tuple<const Control*, std::string, std::string, double, bool>, std::vector<const Control*>> groups;
+    form_.ForEachControl([&groups](const Control& control) {
+        if (control.Kind != ControlKind::Label || control.Opaque || control.Text.empty()) return;
+        groups[{control.Container, control.Text, control.FontName, control.FontSize, control.FontBold}].push_back(&control);
+    });
+    std::unordered_map<const Control*, int> widths;
+    for (const auto& [key, labels] : groups) {
+        if (labels.size() < 2) continue;
+        int narrowest = labels.front()->Width;
+        for (const Control* label : labels) narrowest = std::min(narrowest, label->Width);
+        for (const Control* label : labels) widths[label] = narrowest;
+    }
+    return widths;
 }
 
 void FormView::Restack()

@@ -64,6 +64,7 @@ public:
     void SetDefaultButton(const std::string& fullName);
 
 private:
+    std::unordered_map<const Control*, int> fitWidths_;  // see SharedTextWidths
     struct Bound {
         QWidget* Widget = nullptr;
         QWidget* Parent = nullptr;
@@ -77,6 +78,7 @@ private:
     void ApplyWindow(const Control& window);
     // Returns whether the stacking or focus order of the control changed.
     bool Apply(Bound& bound, const Control& control);
+    [[nodiscard]] std::unordered_map<const Control*, int> SharedTextWidths() const;
     void Restack();
     void ReorderFocusChain();
     void MirrorFocus();

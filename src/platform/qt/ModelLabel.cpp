@@ -1,7 +1,10 @@
 #include "platform/qt/ModelLabel.h"
 
 #include <QMouseEvent>
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace brelvon {
 
@@ -41,6 +44,13 @@ void ModelLabel::SetOpaque(bool opaque)
     update();
 }
 
+void ModelLabel::SetFitWidth(int pixels)
+{
+    if (pixels == fitWidth_) return;
+    fitWidth_ = pixels;
+    update();
+}
+
 void ModelLabel::SetBordered(bool bordered)
 {
     if (bordered == bordered_) return;
@@ -61,8 +71,31 @@ void ModelLabel::paintEvent(QPaintEvent* /*event*/)
     }
     if (text_.isEmpty()) return;
     painter.setPen(fore_);
-    painter.setFont(font());
+    painter.setFont(DisplayFont());
     painter.drawText(inside, static_cast<int>(alignment_ | Qt::AlignTop) | Qt::TextWordWrap, text_);
+}
+
+QFont ModelLabel::DisplayFont() const
+{
+    const int border = bordered_ ? 2 : 0;
+    const int width = (fitWidth_ > 0 ? std::min(fitWidth_, this->width()) : this->width()) - border;
+    // Words wrap, but a single word wider than the label would be cut: such a
+    // word is drawn in the largest size that fits (never below MinimumPointSize).
+    QFont fitting = font();
+    const QStringList words = text_.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    auto widest = [&words](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        qreal most = 0;
+        for (const QString& word : words) most = std::max(most, metrics.horizontalAdvance(word));
+        return most;
+    };
+    if (width <= 0 || fitting.pointSizeF() <= 0 || widest(fitting) <= width) return fitting;
+    for (qreal size = fitting.pointSizeF() - 0.25; size >= MinimumPointSize; size -= 0.25) {
+        fitting.setPointSizeF(size);
+        if (widest(fitting) <= width) return fitting;
+    }
+    fitting.setPointSizeF(MinimumPointSize);
+    return fitting;
 }
 
 void ModelLabel::mousePressEvent(QMouseEvent* event)

@@ -23,6 +23,13 @@ public:
     void SetBordered(bool bordered);
 
     [[nodiscard]] const QString& Text() const { return text_; }
+    // Pixels that a single word of the text must fit in, when narrower than
+    // the label: labels that repeat one text over each other (a title and its
+    // highlight) then show it at one size. 0 for the label's own width.
+    void SetFitWidth(int pixels);
+    // The font the text is drawn in: the widget's, or a smaller size of it
+    // where a single word would not fit.
+    [[nodiscard]] QFont DisplayFont() const;
 
 signals:
     void Clicked();
@@ -33,6 +40,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    static constexpr qreal MinimumPointSize = 6;
+
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     QColor back_ = Qt::white;
@@ -40,6 +49,7 @@ private:
     bool opaque_ = true;
     bool bordered_ = false;
     bool pressed_ = false;
+    int fitWidth_ = 0;
 };
 
 }  // namespace brelvon
