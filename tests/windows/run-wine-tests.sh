@@ -239,6 +239,13 @@ for locale in fr_FR.UTF-8 fr_LU.UTF-8 fr_CA.UTF-8 en_US.UTF-8; do
     fi
 done
 
+# On a console (Wine makes one of a terminal) the report must read as UTF-8,
+# not in the console's OEM code page ("Utilis├®").
+if command -v script >/dev/null; then
+    console_text="$("${plain_env[@]}" LANG=fr_FR.UTF-8 script -qec "$(printf '%q %q' "$wine" "$report_exe")" /dev/null 2>&1)"
+    check "on a console the French report reads as UTF-8" grep -q "Utilisé" <<<"$console_text"
+fi
+
 # Switches in the program file's name, which Windows hands over with its folder.
 cp "$report_exe" "$work/Brelvon-Cd1-LFr.exe"
 run_wine en_US.UTF-8 "$work/Brelvon-Cd1-LFr.exe" | tr -d '\r' >"$work/named.txt"
