@@ -5,10 +5,10 @@
 #include "platform/ApplicationFacts.h"
 #include "platform/CommandLine.h"
 #include "platform/NumberLocale.h"
+#include "platform/SystemDrives.h"
 #include "platform/SystemLanguage.h"
 #include "platform/file/DriveFile.h"
 #include "platform/file/RecordedDriveService.h"
-#include "platform/linux/LinuxDriveServiceFactory.h"
 #include "platform/qt/MainFormBinding.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/UnhandledErrorReport.h"
@@ -101,10 +101,10 @@ int main(int argc, char** argv)
             return Fail(error.what());
         }
     } else {
-        services.Drives = brelvon::MakeLinuxDriveServiceFactory();
+        services.Drives = brelvon::MakeSystemDriveServiceFactory();
     }
     services.Locale = brelvon::NumberLocale::FromEnvironment();
-    services.SystemLangId = brelvon::SystemLangIdFromEnvironment();
+    services.SystemLangId = brelvon::SystemDefaultLangId();
     services.Application = facts;
 
     QApplication application(argc, argv);
