@@ -15,6 +15,7 @@ packages=(
     fonts-liberation2                     # the window's fonts
     locales-all                           # number formats of every locale (French tests)
     xvfb xauth xdotool xclip              # the window tested under a virtual display
+    desktop-file-utils appstream          # the desktop entry and metainfo validated
     g++-mingw-w64-x86-64 wine wine64      # brelvon-report.exe built for Windows, tested under Wine
 )
 

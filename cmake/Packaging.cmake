@@ -1,0 +1,29 @@
+# A Debian package of what `cmake --install` installs: `cpack -G DEB` in the
+# build folder. Library dependencies are found by dpkg-shlibdeps from the
+# programs themselves, so they follow whatever Qt and C++ runtime the build
+# used.
+set(BRELVON_PACKAGE_MAINTAINER "${BRELVON_MAKER_NAME}" CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME brelvon)
+set(CPACK_PACKAGE_VENDOR "${BRELVON_MAKER_NAME}")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Brelvon shows every drive of the machine in one small window: label, total, free and used space,\n"
+    "percentage used and a usage bar for each drive, grouped by kind with subtotals and a total.\n"
+    "brelvon-report writes the same table to a terminal.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${BRELVON_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(BRELVON_BUILD_GUI)
+    # The window's fonts; without them Qt falls back to another face.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
+endif()
+
+include(CPack)
