@@ -1,5 +1,7 @@
 #include "platform/file/DriveFile.h"
 
+#include "platform/TextCleaning.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -85,7 +87,7 @@ DriveRecord ReadDrive(const json& drive, const std::string& where)
         if (!ready->is_boolean()) Fail(where, "\"ready\" must be true or false, not " + ready->dump());
         record.Ready = ready->get<bool>();
     }
-    record.Label = ReadText(drive, "label", where);
+    record.Label = CleanLabel(ReadText(drive, "label", where));
     record.Details.MountPoint = ReadText(drive, "mount", where);
     record.Details.Device = ReadText(drive, "device", where);
     record.Details.FileSystem = ReadText(drive, "fs", where);
@@ -105,9 +107,12 @@ DriveRecord ReadDrive(const json& drive, const std::string& where)
 
 std::vector<DriveRecord> ParseDriveFile(std::string_view text, const std::string& name)
 {
+    // A file written in another encoding still loads: its stray bytes become
+    // U+FFFD (outside strings they remain a syntax error).
+    const std::string wellFormed = ReplaceInvalidUtf8(text);
     json document;
     try {
-        document = json::parse(text.begin(), text.end());
+        document = json::parse(wellFormed);
     } catch (const json::parse_error& error) {
         Fail(name, std::string("not valid JSON (") + error.what() + ")");
     }

@@ -23,7 +23,8 @@ public:
 // "type" is a name (unknown, removable, fixed, network, cdrom, ramdisk) or a code 0 to 5;
 // "ready" defaults to true; "label", "mount", "device", "fs" and "available" are optional;
 // "total" and "free" are bytes, required for a ready drive. The result is in ascending
-// letter order. Throws DriveFileError for a missing or malformed file.
+// letter order. Bytes that are not UTF-8 read as U+FFFD, and labels are cleaned
+// as CleanLabel() says. Throws DriveFileError for a missing or malformed file.
 [[nodiscard]] std::vector<DriveRecord> LoadDriveFile(const std::string& path);
 
 // The same for the text of a file; name is used in error messages.

@@ -1,5 +1,7 @@
 #include "platform/linux/LabelText.h"
 
+#include "platform/TextCleaning.h"
+
 namespace brelvon {
 
 namespace {
@@ -48,10 +50,7 @@ std::string ControlCharactersToSpaces(std::string label) {
 }
 
 std::string VolumeNameOf(const std::optional<std::string>& label, const std::string& mountPoint) {
-    if (label && !label->empty()) {
-        return ControlCharactersToSpaces(*label);
-    }
-    return mountPoint;
+    return CleanLabel(label && !label->empty() ? *label : mountPoint);
 }
 
 }  // namespace brelvon

@@ -15,7 +15,7 @@ namespace brelvon {
 [[nodiscard]] std::string ControlCharactersToSpaces(std::string label);
 
 // The name a volume shows: its label, or its mount point when it has none
-// (a missing or empty label).
+// (a missing or empty label), cleaned by CleanLabel().
 [[nodiscard]] std::string VolumeNameOf(const std::optional<std::string>& label, const std::string& mountPoint);
 
 }  // namespace brelvon

@@ -1,0 +1,103 @@
+#include "platform/TextCleaning.h"
+
+#include <cstdint>
+
+namespace brelvon {
+
+namespace {
+
+constexpr std::string_view ReplacementCharacter = "\xEF\xBF\xBD";
+
+// One step through UTF-8 text: a well-formed character (Length bytes, its code
+// point in CodePoint), or an ill-formed part of Length bytes (CodePoint unset).
+struct Utf8Step {
+    std::size_t Length = 1;
+    bool WellFormed = false;
+    std::uint32_t CodePoint = 0;
+};
+
+// Reads at `at`. The accepted second bytes follow table 3-7 of the Unicode
+// standard, which rules out overlong forms, surrogates and values above
+// U+10FFFF; an ill-formed part is the longest prefix of a well-formed sequence
+// found there, and at least one byte.
+Utf8Step Step(std::string_view text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    if (lead < 0x80) return {1, true, lead};
+
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    std::uint32_t codePoint = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        codePoint = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        codePoint = lead & 0x0Fu;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        codePoint = lead & 0x07u;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return {};  // a continuation byte, C0, C1 or F5 to FF: never a lead
+    }
+
+    for (std::size_t i = 1; i < length; ++i) {
+        if (at + i >= text.size()) return {i};
+        const unsigned char next = byte(at + i);
+        if (next < low || next > high) return {i};
+        codePoint = (codePoint << 6) | (next & 0x3Fu);
+        low = 0x80;
+        high = 0xBF;
+    }
+    return {length, true, codePoint};
+}
+
+bool IsControlOrLineBreak(std::uint32_t codePoint)
+{
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == 0x2028 ||
+           codePoint == 0x2029;
+}
+
+}  // namespace
+
+std::string ReplaceInvalidUtf8(std::string_view text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Step step = Step(text, at);
+        if (step.WellFormed) {
+            result.append(text.substr(at, step.Length));
+        } else {
+            result.append(ReplacementCharacter);
+        }
+        at += step.Length;
+    }
+    return result;
+}
+
+std::string CleanLabel(std::string_view label)
+{
+    std::string result;
+    result.reserve(label.size());
+    for (std::size_t at = 0; at < label.size();) {
+        const Utf8Step step = Step(label, at);
+        if (!step.WellFormed) {
+            result.append(ReplacementCharacter);
+        } else if (IsControlOrLineBreak(step.CodePoint)) {
+            result.push_back(' ');
+        } else {
+            result.append(label.substr(at, step.Length));
+        }
+        at += step.Length;
+    }
+    return result;
+}
+
+}  // namespace brelvon

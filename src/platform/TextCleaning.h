@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brelvon {
+
+// Text as it may be shown: well-formed UTF-8. Every maximal ill-formed part
+// (a stray continuation byte, a truncated or overlong sequence, a surrogate, a
+// value beyond U+10FFFF) becomes one U+FFFD, as the Unicode standard
+// recommends; well-formed text comes back unchanged.
+[[nodiscard]] std::string ReplaceInvalidUtf8(std::string_view text);
+
+// A volume label as every drive service hands it to the survey: well-formed
+// UTF-8 (see ReplaceInvalidUtf8) in which every control character (U+0000 to
+// U+001F, U+007F to U+009F) and the line and paragraph separators U+2028 and
+// U+2029 are spaces, so that a label can neither break a line of the report nor
+// add a field to it, nor send a terminal an escape sequence. The length in
+// characters is kept: one U+FFFD or one space for each part replaced.
+[[nodiscard]] std::string CleanLabel(std::string_view label);
+
+}  // namespace brelvon
