@@ -335,13 +335,24 @@ std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts) {
         drives.push_back(std::move(drive));
     }
 
+    // The root is C. A table that shows two file systems at "/", neither
+    // covering the other by the mount tree (a corrupt or inconsistent table),
+    // still gives one C: the later mount, which is the one on top.
+    std::optional<std::size_t> root;
+    for (std::size_t i = 0; i < drives.size(); ++i) {
+        if (drives[i].HasFileSystem && drives[i].MountPoint == "/" &&
+            (!root || drives[i].MountIndex > drives[*root].MountIndex)) {
+            root = i;
+        }
+    }
     std::vector<ClassifiedDrive> lettered;
     std::vector<ClassifiedDrive> others;
-    for (ClassifiedDrive& drive : drives) {
-        if (drive.HasFileSystem && drive.MountPoint == "/") {
+    for (std::size_t i = 0; i < drives.size(); ++i) {
+        ClassifiedDrive& drive = drives[i];
+        if (root && i == *root) {
             drive.Letter = 'C';
             lettered.push_back(std::move(drive));
-        } else {
+        } else if (!drive.HasFileSystem || drive.MountPoint != "/") {
             others.push_back(std::move(drive));
         }
     }

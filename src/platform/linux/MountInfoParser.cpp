@@ -87,7 +87,7 @@ std::optional<MountEntry> ParseMountInfoLine(std::string_view line) {
     const auto id = ParseNumber<unsigned>(fields[0]);
     const auto parentId = ParseNumber<unsigned>(fields[1]);
     const auto device = ParseDeviceNumber(fields[2]);
-    if (!id || !parentId || !device || fields[3].empty() || fields[4].empty() || fields[7].empty()) {
+    if (!id || !parentId || !device || fields[3].empty() || fields[4].empty() || fields[separator + 1].empty()) {
         return std::nullopt;
     }
 
