@@ -84,7 +84,10 @@ int RunTerminalReport(const std::vector<std::string>& arguments, const TerminalM
     if (!failure.empty()) return Fail(err, failure, terminal_exit::Failure);
 
     if (line.Json) {
-        out << DriveTableJson(form.LastTable(), form.Window().Window.Text).dump(2) << '\n';
+        // A mount point or device name need not be UTF-8; such bytes are written as U+FFFD.
+        out << DriveTableJson(form.LastTable(), form.Window().Window.Text)
+                   .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+            << '\n';
     } else {
         // The refresh that copies always leaves text on the clipboard.
         const std::string& report = clipboard.Text().value();
