@@ -28,6 +28,14 @@ struct Answer {
 static_assert(std::is_trivially_copyable_v<Answer> && sizeof(Answer) < PIPE_BUF);
 
 [[noreturn]] void RunChild(int writeEnd, const char* path, ChildStatvfsProbe::StatvfsFunction statvfsFunction) {
+    // A child stuck for good outlives its parent: it must not hold the
+    // parent's standard streams open, or whoever reads the parent's output (a
+    // pipe, a terminal's job control, a test) would wait for the child too.
+    for (int stream = 0; stream <= 2; ++stream) {
+        if (stream != writeEnd) {
+            ::close(stream);
+        }
+    }
     struct statvfs stats {};
     Answer answer;
     if (statvfsFunction(path, &stats) == 0) {
