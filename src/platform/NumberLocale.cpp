@@ -1,5 +1,6 @@
 #include "platform/NumberLocale.h"
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +11,16 @@ namespace brelvon {
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The decimal point of the C library's locale, which strtod reads and printf
+// writes. A program may have set that locale to the user's (every Qt program
+// does), and then strtod stops at '.' and printf writes ','.
+std::string CDecimalPoint()
+{
+    const char* point = std::localeconv()->decimal_point;
+    return point != nullptr && *point != '\0' ? point : ".";
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Adds one to a string of decimal digits.
@@ -37,7 +48,8 @@ std::optional<double> NumberLocale::Parse(std::string_view text) const
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
 
-    std::string plain;  // the number in the C locale's notation, for strtod
+    std::string plain;  // the number in the C library's notation, for strtod
+    const std::string cPoint = CDecimalPoint();
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
     int digits = 0;
@@ -47,7 +59,7 @@ std::optional<double> NumberLocale::Parse(std::string_view text) const
             plain += text[i++];
             ++digits;
         } else if (!separatorSeen && text.substr(i, decimal_.size()) == decimal_) {
-            plain += '.';
+            plain += cPoint;
             i += decimal_.size();
             separatorSeen = true;
         } else {
@@ -79,7 +91,8 @@ std::string NumberLocale::FormatGeneral(double value) const
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
     std::string text = buffer;
     // "%G" writes "1E+15"; "1.5E+15" keeps its decimal point for the separator below.
-    if (const auto point = text.find('.'); point != std::string::npos) text.replace(point, 1, decimal_);
+    const std::string cPoint = CDecimalPoint();
+    if (const auto point = text.find(cPoint); point != std::string::npos) text.replace(point, cPoint.size(), decimal_);
     return text;
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <optional>
+#include <string>
 
 namespace brelvon {
 namespace {
@@ -108,6 +110,21 @@ TEST(NumberLocale, ScaledIntegersGroupLikeTheirDoubles)
     for (std::int64_t mb : {99'999'999'999'950LL, 12'345'678'901'250LL, 1'000'000'000'050LL}) {
         EXPECT_EQ(English.FormatScaled((mb + 50) / 100, 1), English.FormatGrouped(static_cast<double>(mb) / 1000, 1)) << mb;
     }
+}
+
+// Every Qt program runs with the C library's locale set to the user's, where
+// strtod stops at '.' and printf writes ','; numbers must read and write the same.
+TEST(NumberLocale, ReadsAndWritesAlikeWhateverTheCLibrarysLocale)
+{
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) GTEST_SKIP() << "the machine has no fr_FR.UTF-8 locale";
+    EXPECT_EQ(French.Parse("12,6"), 12.6);
+    EXPECT_EQ(English.Parse("12.6"), 12.6);
+    EXPECT_EQ(English.Parse("1.5E+2"), 150.0);
+    EXPECT_EQ(French.FormatGeneral(17.5), "17,5");
+    EXPECT_EQ(English.FormatGeneral(17.5), "17.5");
+    EXPECT_EQ(English.FormatGrouped(1234.5, 1), "1,234.5");
+    std::setlocale(LC_NUMERIC, previous.c_str());
 }
 
 }  // namespace
