@@ -113,7 +113,7 @@ std::vector<DriveRecord> ParseDriveFile(std::string_view text, const std::string
     json document;
     try {
         document = json::parse(wellFormed);
-    } catch (const json::parse_error& error) {
+    } catch (const json::exception& error) {  // a syntax error, or a number beyond a double (out_of_range)
         Fail(name, std::string("not valid JSON (") + error.what() + ")");
     }
     if (!document.is_object() || !document.contains("drives") || !document["drives"].is_array()) {
