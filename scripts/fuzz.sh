@@ -33,7 +33,7 @@ cmake --build "$build" -j"${BRELVON_FUZZ_JOBS:-2}" --target "${targets[@]/#/fuzz
 # Seeds of each target beyond its own corpus.
 declare -A extra=(
     [mountinfo]="$root/tests/data/mountinfo"
-    [drive_file]="$root/tests/data/drives $root/data"
+    [drive_file]="$root/tests/data/drives"
 )
 
 failed=()

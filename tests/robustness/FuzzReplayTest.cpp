@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Replay, FuzzInput, testing::ValuesIn(LoadReplays()),
                                                 "_" + info.param.Input.filename().string();
                              std::replace_if(name.begin(), name.end(),
                                              [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-                             return name + "_" + std::to_string(info.index);
+                             return name;
                          });
 
 // The replay would pass vacuously if the folders went missing.
