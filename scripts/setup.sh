@@ -14,7 +14,7 @@ packages=(
     libbenchmark-dev                      # benchmarks
     fonts-liberation2                     # the window's fonts
     locales-all                           # number formats of every locale (French tests)
-    xvfb xauth xdotool xclip              # the window tested under a virtual display
+    xvfb xauth xdotool xclip jq           # the window tested under a virtual display
     desktop-file-utils appstream          # the desktop entry and metainfo validated
     libfuse3-dev fuse3                    # a hung FUSE mount made for a test
     g++-mingw-w64-x86-64 wine wine64      # brelvon-report.exe built for Windows, tested under Wine

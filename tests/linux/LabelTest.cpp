@@ -30,7 +30,8 @@ INSTANTIATE_TEST_SUITE_P(Label, DecodesUdevEscapes,
                                            TextCase{"", ""}));
 
 TEST(Label, ControlCharactersBecomeSpacesOtherBytesStay) {
-    EXPECT_EQ(ControlCharactersToSpaces("a\tb\nc\rd\x1b" "e\x7f" "f\xc3\xa9"), "a b c d e f\xc3\xa9");
+    EXPECT_EQ(VolumeNameOf(std::string("a\tb\nc\rd\x1b" "e\x7f" "f\xc3\xa9"), "/"), "a b c d e f\xc3\xa9");
+    EXPECT_EQ(VolumeNameOf(std::nullopt, "/mnt/new\nline"), "/mnt/new line");
 }
 
 TEST(Label, VolumeNameIsLabelOrMountPoint) {

@@ -39,16 +39,6 @@ std::string DecodeUdevEscapes(std::string_view encoded) {
     return decoded;
 }
 
-std::string ControlCharactersToSpaces(std::string label) {
-    for (char& c : label) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7f) {
-            c = ' ';
-        }
-    }
-    return label;
-}
-
 std::string VolumeNameOf(const std::optional<std::string>& label, const std::string& mountPoint) {
     return CleanLabel(label && !label->empty() ? *label : mountPoint);
 }

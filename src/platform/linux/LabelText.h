@@ -10,10 +10,6 @@ namespace brelvon {
 // "\xHH" is the byte HH; any other backslash is kept.
 [[nodiscard]] std::string DecodeUdevEscapes(std::string_view encoded);
 
-// A label as the window may show it: every control character (below 0x20,
-// and DEL) becomes a space, so a label cannot break a line or a cell.
-[[nodiscard]] std::string ControlCharactersToSpaces(std::string label);
-
 // The name a volume shows: its label, or its mount point when it has none
 // (a missing or empty label), cleaned by CleanLabel().
 [[nodiscard]] std::string VolumeNameOf(const std::optional<std::string>& label, const std::string& mountPoint);

@@ -113,6 +113,8 @@ int main(int argc, char** argv)
     QApplication::setStyle(new brelvon::WindowStyle);
     QApplication::setApplicationName(QString::fromStdString(facts.Title));
     QApplication::setApplicationVersion(QString::fromStdString(facts.VersionText()));
+    // Lets the desktop (Wayland in particular) match the window to its desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brelvon.Brelvon"));
     const QIcon icon(QStringLiteral(":/icons/brelvon-32.png"));
     QApplication::setWindowIcon(icon);
 

@@ -1,5 +1,7 @@
 #include "platform/windows/VolumeQuery.h"
 
+#include "platform/TextCleaning.h"
+
 #include "platform/windows/ErrorModeGuard.h"
 #include "platform/windows/WideText.h"
 
@@ -18,16 +20,6 @@ constexpr DWORD NameCapacity = MAX_PATH + 1;
 std::wstring TextOf(const std::array<wchar_t, NameCapacity>& buffer)
 {
     return std::wstring(buffer.data(), ::wcsnlen(buffer.data(), buffer.size()));
-}
-
-// Every control character becomes a space: a label is one cell of a table
-// that TAB and line ends lay out.
-std::string WithoutControlCharacters(std::string text)
-{
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = ' ';
-    }
-    return text;
 }
 
 std::string DeviceOf(char letter)
@@ -60,7 +52,7 @@ std::optional<VolumeFacts> QueryVolume(char letter)
     }
 
     VolumeFacts facts;
-    facts.Label = WithoutControlCharacters(Utf8FromWide(TextOf(label)));
+    facts.Label = CleanLabel(Utf8FromWide(TextOf(label)));
     facts.FileSystem = Utf8FromWide(TextOf(fileSystem));
     facts.Device = DeviceOf(letter);
     facts.TotalBytes = total.QuadPart;
