@@ -5,23 +5,6 @@
 
 namespace brelvon {
 
-namespace {
-
-Control Make(ControlKind kind, const char* name, const char* text, int left, int top, int width, int height)
-{
-    Control control;
-    control.Kind = kind;
-    control.Name = name;
-    control.Text = text;
-    control.Left = left;
-    control.Top = top;
-    control.Width = width;
-    control.Height = height;
-    return control;
-}
-
-}  // namespace
-
 AboutWindow::AboutWindow(const ApplicationFacts& application) : Form("frmAbout")
 {
     Window.Text = "About";
@@ -29,11 +12,11 @@ AboutWindow::AboutWindow(const ApplicationFacts& application) : Form("frmAbout")
     Window.Height = ClientHeight + MainWindow::FrameExtraHeight;
     Window.Visible = false;
 
-    picIcon = Make(ControlKind::PictureBox, "picIcon", "", 240, 240, 540, 540);
-    lblTitle = Make(ControlKind::Label, "lblTitle", "Titre de l'application", 1050, 240, 2490, 255);
+    picIcon = MakeControl(ControlKind::PictureBox, "picIcon", "", 240, 240, 540, 540);
+    lblTitle = MakeControl(ControlKind::Label, "lblTitle", "Titre de l'application", 1050, 240, 2490, 255);
     lblTitle.FontBold = true;
-    lblVersion = Make(ControlKind::Label, "lblVersion", "Version", 1050, 510, 2490, 225);
-    lblAuthor = Make(ControlKind::Label, "lblAuthor", "Version", 1050, 765, 2490, 225);
+    lblVersion = MakeControl(ControlKind::Label, "lblVersion", "Version", 1050, 510, 2490, 225);
+    lblAuthor = MakeControl(ControlKind::Label, "lblAuthor", "Version", 1050, 765, 2490, 225);
     for (Control* control : {&picIcon, &lblTitle, &lblVersion, &lblAuthor}) Register(*control);
 
     // Loading.

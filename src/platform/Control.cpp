@@ -17,4 +17,21 @@ int Control::TagNumber() const
     return value;
 }
 
+Control MakeControl(ControlKind kind, std::string name, std::string text, int left, int top, int width, int height,
+                    Control* container)
+{
+    Control control;
+    control.Kind = kind;
+    control.Name = std::move(name);
+    control.Text = std::move(text);
+    control.Left = left;
+    control.Top = top;
+    control.Width = width;
+    control.Height = height;
+    control.Container = container;
+    if (kind == ControlKind::TextBox) control.BackColor = colors::White;
+    if (kind == ControlKind::CommandButton) control.BackColor = colors::ButtonFace;
+    return control;
+}
+
 }  // namespace brelvon

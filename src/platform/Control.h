@@ -84,4 +84,10 @@ struct Control {
     [[nodiscard]] int TagNumber() const;
 };
 
+// A control of a window description: its kind, name, caption or text, place and
+// size, and the colours a control of its kind has unless told otherwise (text
+// boxes white, command buttons the button face, the rest the window's grey).
+[[nodiscard]] Control MakeControl(ControlKind kind, std::string name, std::string text, int left, int top, int width,
+                                  int height, Control* container = nullptr);
+
 }  // namespace brelvon

@@ -10,35 +10,10 @@ namespace {
 constexpr Rgb BarBlue{128, 128, 255};
 constexpr Rgb ExitFace{192, 192, 192};
 
-Control Make(ControlKind kind, std::string name, std::string text, int left, int top, int width, int height,
-             Control* container = nullptr)
-{
-    Control control;
-    control.Kind = kind;
-    control.Name = std::move(name);
-    control.Text = std::move(text);
-    control.Left = left;
-    control.Top = top;
-    control.Width = width;
-    control.Height = height;
-    control.Container = container;
-    switch (kind) {
-    case ControlKind::TextBox:
-        control.BackColor = colors::White;
-        break;
-    case ControlKind::CommandButton:
-        control.BackColor = colors::ButtonFace;
-        break;
-    default:
-        break;  // the window's grey
-    }
-    return control;
-}
-
 Control TransparentLabel(std::string name, std::string text, int left, int top, int width, int height,
                          Control* container = nullptr)
 {
-    Control label = Make(ControlKind::Label, std::move(name), std::move(text), left, top, width, height, container);
+    Control label = MakeControl(ControlKind::Label, std::move(name), std::move(text), left, top, width, height, container);
     label.Opaque = false;
     return label;
 }
@@ -53,7 +28,7 @@ Control Heading(std::string name, std::string text, int left, int width, TextAli
 
 Control Cell(std::string name, int left, int width, TextAlignment alignment)
 {
-    Control cell = Make(ControlKind::TextBox, name, name, left, 1425, width, 330);
+    Control cell = MakeControl(ControlKind::TextBox, name, name, left, 1425, width, 330);
     cell.FontName = "Courier New";
     cell.FontSize = 9;
     cell.Alignment = alignment;
@@ -62,7 +37,7 @@ Control Cell(std::string name, int left, int width, TextAlignment alignment)
 
 Control Marker(std::string name, int x, Rgb color)
 {
-    Control line = Make(ControlKind::Line, std::move(name), "", 0, 0, 0, 0);
+    Control line = MakeControl(ControlKind::Line, std::move(name), "", 0, 0, 0, 0);
     line.X1 = x;
     line.Y1 = 1440;
     line.X2 = x;
@@ -81,11 +56,11 @@ MainWindow::MainWindow()
       Text4(Cell("Text4", 3765, 1215, TextAlignment::Right)),
       Text5(Cell("Text5", 4965, 1215, TextAlignment::Right)),
       Text6(Cell("Text6", 6160, 990, TextAlignment::Right)),
-      Lab2(Make(ControlKind::Label, "Lab2", "", 7110, 1425, 4455, 330)),
-      Lab1(Make(ControlKind::Label, "Lab1", "", 7110, 1470, 1935, 240)),
+      Lab2(MakeControl(ControlKind::Label, "Lab2", "", 7110, 1425, 4455, 330)),
+      Lab1(MakeControl(ControlKind::Label, "Lab1", "", 7110, 1470, 1935, 240)),
       Lin1(Marker("Lin1", 8820, Rgb{0, 0, 255})),
       Lin2(Marker("Lin2", 10710, Rgb{255, 0, 0})),
-      OptLang(Make(ControlKind::OptionButton, "OptLang", "EN", 630, 2175, 645, 330))
+      OptLang(MakeControl(ControlKind::OptionButton, "OptLang", "EN", 630, 2175, 645, 330))
 {
     Window.Text = "Brelvon";
     Window.Width = ClientWidth + FrameExtraWidth;
@@ -100,30 +75,30 @@ MainWindow::MainWindow()
     }
     LabTit1.ForeColor = colors::White;
 
-    Frame1 = Make(ControlKind::Frame, "Frame1", "Drive types", 1260, 210, 3600, 705);
-    CheckNet = Make(ControlKind::CheckBox, "CheckNet", "Network", 210, 315, 1050, 240, &Frame1);
-    CheckRemov = Make(ControlKind::CheckBox, "CheckRemov", "Removable", 1260, 315, 1125, 240, &Frame1);
-    CheckCD = Make(ControlKind::CheckBox, "CheckCD", "CD-Rom", 2520, 315, 915, 240, &Frame1);
+    Frame1 = MakeControl(ControlKind::Frame, "Frame1", "Drive types", 1260, 210, 3600, 705);
+    CheckNet = MakeControl(ControlKind::CheckBox, "CheckNet", "Network", 210, 315, 1050, 240, &Frame1);
+    CheckRemov = MakeControl(ControlKind::CheckBox, "CheckRemov", "Removable", 1260, 315, 1125, 240, &Frame1);
+    CheckCD = MakeControl(ControlKind::CheckBox, "CheckCD", "CD-Rom", 2520, 315, 915, 240, &Frame1);
     for (Control* box : {&CheckNet, &CheckRemov, &CheckCD}) box->Value = 1;
 
-    Frame2 = Make(ControlKind::Frame, "Frame2", "Unit", 4935, 210, 1575, 705);
-    OptMb = Make(ControlKind::OptionButton, "OptMb", "Mb", 210, 270, 495, 315, &Frame2);
-    OptGb = Make(ControlKind::OptionButton, "OptGb", "Gb", 840, 270, 495, 315, &Frame2);
+    Frame2 = MakeControl(ControlKind::Frame, "Frame2", "Unit", 4935, 210, 1575, 705);
+    OptMb = MakeControl(ControlKind::OptionButton, "OptMb", "Mb", 210, 270, 495, 315, &Frame2);
+    OptGb = MakeControl(ControlKind::OptionButton, "OptGb", "Gb", 840, 270, 495, 315, &Frame2);
     OptMb.Value = 1;
 
-    Frame3 = Make(ControlKind::Frame, "Frame3", "Clipboard", 6615, 210, 960, 705);
-    ButCopy = Make(ControlKind::CommandButton, "ButCopy", "Copy", 170, 270, 645, 330, &Frame3);
+    Frame3 = MakeControl(ControlKind::Frame, "Frame3", "Clipboard", 6615, 210, 960, 705);
+    ButCopy = MakeControl(ControlKind::CommandButton, "ButCopy", "Copy", 170, 270, 645, 330, &Frame3);
 
-    Frame4 = Make(ControlKind::Frame, "Frame4", "Graph", 7665, 210, 3900, 705);
+    Frame4 = MakeControl(ControlKind::Frame, "Frame4", "Graph", 7665, 210, 3900, 705);
     Lab51 = TransparentLabel("Lab51", "Blue if <", 105, 345, 675, 255, &Frame4);
-    ButBlueMin = Make(ControlKind::CommandButton, "ButBlueMin", "-", 720, 330, 285, 270, &Frame4);
-    TextBlue = Make(ControlKind::TextBox, "TextBlue", "15", 1005, 315, 375, 285, &Frame4);
-    ButBlueMax = Make(ControlKind::CommandButton, "ButBlueMax", "+", 1380, 330, 285, 270, &Frame4);
+    ButBlueMin = MakeControl(ControlKind::CommandButton, "ButBlueMin", "-", 720, 330, 285, 270, &Frame4);
+    TextBlue = MakeControl(ControlKind::TextBox, "TextBlue", "15", 1005, 315, 375, 285, &Frame4);
+    ButBlueMax = MakeControl(ControlKind::CommandButton, "ButBlueMax", "+", 1380, 330, 285, 270, &Frame4);
     Lab52 = TransparentLabel("Lab52", "%", 1710, 345, 225, 255, &Frame4);
     Lab53 = TransparentLabel("Lab53", "Red if >", 2040, 345, 885, 255, &Frame4);
-    ButRedMin = Make(ControlKind::CommandButton, "ButRedMin", "-", 2625, 330, 285, 270, &Frame4);
-    TextRed = Make(ControlKind::TextBox, "TextRed", "85", 2910, 315, 375, 285, &Frame4);
-    ButRedMax = Make(ControlKind::CommandButton, "ButRedMax", "+", 3285, 330, 285, 270, &Frame4);
+    ButRedMin = MakeControl(ControlKind::CommandButton, "ButRedMin", "-", 2625, 330, 285, 270, &Frame4);
+    TextRed = MakeControl(ControlKind::TextBox, "TextRed", "85", 2910, 315, 375, 285, &Frame4);
+    ButRedMax = MakeControl(ControlKind::CommandButton, "ButRedMax", "+", 3285, 330, 285, 270, &Frame4);
     Lab54 = TransparentLabel("Lab54", "%", 3615, 345, 225, 255, &Frame4);
     for (Control* limit : {&TextBlue, &TextRed}) {
         limit->Alignment = TextAlignment::Center;
@@ -145,15 +120,15 @@ MainWindow::MainWindow()
     Lab1(1).BackColor = BarBlue;
     Lab1(1).Bordered = true;
 
-    FramEnd = Make(ControlKind::Frame, "FramEnd", "", 420, 1935, 11160, 750);
+    FramEnd = MakeControl(ControlKind::Frame, "FramEnd", "", 420, 1935, 11160, 750);
     OptLang(1).Value = 1;
-    Control french = Make(ControlKind::OptionButton, "OptLang", "FR", 1260, 2175, 645, 330);
+    Control french = MakeControl(ControlKind::OptionButton, "OptLang", "FR", 1260, 2175, 645, 330);
     french.Index = 2;
     OptLang.Add(std::move(french));
-    ButExit = Make(ControlKind::CommandButton, "ButExit", "E X I T", 5490, 2145, 975, 375);
+    ButExit = MakeControl(ControlKind::CommandButton, "ButExit", "E X I T", 5490, 2145, 975, 375);
     ButExit.BackColor = ExitFace;
-    ButAbout = Make(ControlKind::CommandButton, "ButAbout", "About", 10395, 2145, 975, 375);
-    ButFocus = Make(ControlKind::CommandButton, "ButFocus", "Focus", 13065, 615, 660, 330);
+    ButAbout = MakeControl(ControlKind::CommandButton, "ButAbout", "About", 10395, 2145, 975, 375);
+    ButFocus = MakeControl(ControlKind::CommandButton, "ButFocus", "Focus", 13065, 615, 660, 330);
 
     // Where controls overlap, the first of this list lies on top.
     const std::array<Control*, 29> stacking{
