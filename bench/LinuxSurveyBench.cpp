@@ -1,6 +1,6 @@
 // One full survey of this machine through the Linux drive service: list the
 // drives, then ask each what a survey asks.
-#include "platform/linux/LinuxDriveServiceFactory.h"
+#include "os/linux/LinuxDriveServiceFactory.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,12 +9,12 @@
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 //
 //   brelvon_bench_qt_click [CLICKS]     (default 2000)
-#include "control/MainForm.h"
-#include "platform/MemoryClipboard.h"
-#include "platform/file/DriveFile.h"
-#include "platform/file/RecordedDriveService.h"
-#include "platform/qt/MainFormBinding.h"
-#include "platform/qt/WindowStyle.h"
+#include "refresh/MainForm.h"
+#include "model/MemoryClipboard.h"
+#include "drives/DriveFile.h"
+#include "drives/RecordedDriveService.h"
+#include "ui/qt/MainFormBinding.h"
+#include "ui/qt/WindowStyle.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // One full refresh of the main window model with 29 rows (24 drives of every
 // category, four subtotals and the total): survey, thresholds, row removal and
 // creation, texts, styles and bars.
-#include "control/MainForm.h"
-#include "platform/MemoryClipboard.h"
-#include "platform/file/DriveFile.h"
-#include "platform/file/RecordedDriveService.h"
+#include "refresh/MainForm.h"
+#include "model/MemoryClipboard.h"
+#include "drives/DriveFile.h"
+#include "drives/RecordedDriveService.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,13 +5,13 @@
 # and less than duf.
 #
 # Usage: bench/report-vs-df.sh [PATH-TO-brelvon-report] [extra hyperfine options]
-#   default program: build/src/platform/terminal/brelvon-report
-#   e.g. bench/report-vs-df.sh build/src/platform/terminal/brelvon-report --export-markdown times.md
+#   default program: build/bin/brelvon-report
+#   e.g. bench/report-vs-df.sh build/bin/brelvon-report --export-markdown times.md
 #   BENCH_MIN_RUNS (default 300) sets the least number of runs of each program.
 set -eu
 
 here=$(cd "$(dirname "$0")/.." && pwd)
-report=${1:-"$here/build/src/platform/terminal/brelvon-report"}
+report=${1:-"$here/build/bin/brelvon-report"}
 [ $# -gt 0 ] && shift
 
 for tool in hyperfine df duf; do

@@ -13,9 +13,9 @@ if [[ "${1:-}" == --inside ]]; then
     shift
     build=$1 drives=$2 json=$3
     hyperfine -N --warmup 5 --min-runs "${BENCH_MIN_RUNS:-40}" --export-json "$json" \
-        --command-name brelvon "$build/src/platform/qt/brelvon --drives $drives --quit-after-shown" \
-        --command-name "bare Qt window" "$build/bench/brelvon_bench_bare_window" \
-        --command-name "bare Qt window with a label" "$build/bench/brelvon_bench_bare_window --with-label"
+        --command-name brelvon "$build/bin/brelvon --drives $drives --quit-after-shown" \
+        --command-name "bare Qt window" "$build/bin/brelvon_bench_bare_window" \
+        --command-name "bare Qt window with a label" "$build/bin/brelvon_bench_bare_window --with-label"
     exit 0
 fi
 

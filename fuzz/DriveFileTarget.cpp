@@ -2,8 +2,8 @@
 #include "FuzzForm.h"
 #include "FuzzTargets.h"
 
-#include "platform/TextCleaning.h"
-#include "platform/file/DriveFile.h"
+#include "text/TextCleaning.h"
+#include "drives/DriveFile.h"
 
 namespace brelvon::fuzz {
 

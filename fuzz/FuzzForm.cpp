@@ -2,8 +2,8 @@
 
 #include "FuzzCheck.h"
 #include "ReportShape.h"
-#include "platform/file/RecordedDriveService.h"
-#include "window/Thresholds.h"
+#include "drives/RecordedDriveService.h"
+#include "refresh/Thresholds.h"
 
 #include <cstdio>
 

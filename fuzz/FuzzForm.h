@@ -1,9 +1,9 @@
 #pragma once
 
-#include "control/MainForm.h"
-#include "platform/MemoryClipboard.h"
-#include "platform/NumberLocale.h"
-#include "platform/file/DriveRecord.h"
+#include "refresh/MainForm.h"
+#include "model/MemoryClipboard.h"
+#include "text/NumberLocale.h"
+#include "drives/DriveRecord.h"
 
 #include <cstdint>
 #include <string>

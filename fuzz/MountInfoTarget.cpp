@@ -1,8 +1,8 @@
 #include "FuzzCheck.h"
 #include "FuzzTargets.h"
 
-#include "platform/linux/CapturedMountInfo.h"
-#include "platform/linux/MountInfoParser.h"
+#include "os/linux/CapturedMountInfo.h"
+#include "os/linux/MountInfoParser.h"
 
 #include <algorithm>
 #include <set>

@@ -2,8 +2,8 @@
 #include "FuzzForm.h"
 #include "FuzzTargets.h"
 
-#include "control/StartUpSwitches.h"
-#include "platform/file/DriveFile.h"
+#include "refresh/StartUpSwitches.h"
+#include "drives/DriveFile.h"
 
 namespace brelvon::fuzz {
 

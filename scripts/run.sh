@@ -5,8 +5,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${BRELVON_BUILD_DIR:-$root/build}"
 "$root/scripts/setup.sh"
-if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$build/src/platform/qt/brelvon" ]; then
-    exec "$build/src/platform/qt/brelvon" "$@"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x "$build/bin/brelvon" ]; then
+    exec "$build/bin/brelvon" "$@"
 fi
 echo "No display here: printing the report instead. Run this command in a desktop session to see the window." >&2
-exec "$build/src/platform/terminal/brelvon-report" "$@"
+exec "$build/bin/brelvon-report" "$@"

@@ -23,7 +23,7 @@ fi
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-program="$build/src/platform/qt/brelvon"
+program="$build/bin/brelvon"
 drives="$root/data/screenshot-drives.json"
 
 [[ -x "$program" ]] || { echo "screenshot.sh: $program is not built" >&2; exit 1; }

@@ -1,11 +1,10 @@
-#include "platform/terminal/TerminalReport.h"
+#include "brelvon-report/TerminalReport.h"
 
-#include "control/MainForm.h"
-#include "platform/CommandLine.h"
-#include "platform/MemoryClipboard.h"
-#include "platform/file/DriveFile.h"
-#include "platform/file/RecordedDriveService.h"
-#include "platform/terminal/DriveTableJson.h"
+#include "refresh/MainForm.h"
+#include "drives/DriveFile.h"
+#include "model/MemoryClipboard.h"
+#include "report/DriveTableJson.h"
+#include "startup/CommandLine.h"
 
 #include <ostream>
 
@@ -41,38 +40,30 @@ int Fail(std::ostream& err, const std::string& message, int status)
 
 }  // namespace
 
-int RunTerminalReport(const std::vector<std::string>& arguments, const TerminalMachine& machine, std::ostream& out,
+int RunTerminalReport(const std::vector<std::string>& arguments, const Machine& machine, std::ostream& out,
                       std::ostream& err)
 {
     const CommandLine line = ParseCommandLine(arguments, CommandLineRules{.AcceptJson = true,
                                                                            .RejectUnknownLongOptions = true});
     if (!line.Error.empty()) return Fail(err, line.Error + " (see --help)", terminal_exit::Usage);
 
-    Services services;
     if (line.Help) {
         WriteUsage(out);
         return out.flush() ? terminal_exit::Success : Fail(err, "cannot write to standard output", terminal_exit::Failure);
     }
     if (line.Version) {
-        out << services.Application.Title << ' ' << services.Application.VersionText() << '\n';
+        out << VersionLine() << '\n';
         return out.flush() ? terminal_exit::Success : Fail(err, "cannot write to standard output", terminal_exit::Failure);
     }
 
-    if (line.DrivesFile) {
-        try {
-            services.Drives = RecordedDriveService::Factory(LoadDriveFile(*line.DrivesFile));
-        } catch (const DriveFileError& error) {
-            return Fail(err, error.what(), terminal_exit::Usage);
-        }
-    } else {
-        services.Drives = machine.Drives;
+    Services services;
+    try {
+        services = StartupServices(line, machine);
+    } catch (const DriveFileError& error) {
+        return Fail(err, error.what(), terminal_exit::Usage);
     }
     MemoryClipboard clipboard;
     services.SystemClipboard = &clipboard;
-    services.Locale = machine.Locale;
-    services.SystemLangId = machine.SystemLangId;
-    services.Application.ExeName = line.ExeName;
-    services.Application.ArgumentText = line.ArgumentText;
     std::string failure;
     services.OnUnhandledError = [&failure](const std::exception& error) {
         failure = error.what();

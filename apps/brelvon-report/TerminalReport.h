@@ -1,23 +1,12 @@
 #pragma once
 
-#include "platform/DriveService.h"
-#include "platform/NumberLocale.h"
+#include "startup/Startup.h"
 
-#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace brelvon {
-
-// What the terminal front end takes from the machine it runs on. The program
-// hands in the real ones; tests hand in their own.
-struct TerminalMachine {
-    // The drives when no --drives file is given.
-    DriveServiceFactory Drives;
-    std::uint16_t SystemLangId = 0x0409;
-    NumberLocale Locale;
-};
 
 // Exit statuses of brelvon-report.
 namespace terminal_exit {
@@ -36,7 +25,7 @@ inline constexpr int Usage = 2;
 //
 // `arguments` is the whole command line, the program's path first. Every
 // problem is one line "brelvon-report: ..." on `err`. Returns the exit status.
-[[nodiscard]] int RunTerminalReport(const std::vector<std::string>& arguments, const TerminalMachine& machine,
+[[nodiscard]] int RunTerminalReport(const std::vector<std::string>& arguments, const Machine& machine,
                                     std::ostream& out, std::ostream& err);
 
 }  // namespace brelvon

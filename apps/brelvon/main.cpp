@@ -1,18 +1,13 @@
 // brelvon: every drive of the machine in one window. Wires the command line,
 // the services, the main form and its Qt binding together.
-#include "control/MainForm.h"
-#include "control/Services.h"
-#include "platform/ApplicationFacts.h"
-#include "platform/CommandLine.h"
-#include "platform/NumberLocale.h"
-#include "platform/SystemDrives.h"
-#include "platform/SystemLanguage.h"
-#include "platform/file/DriveFile.h"
-#include "platform/file/RecordedDriveService.h"
-#include "platform/qt/MainFormBinding.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/UnhandledErrorReport.h"
-#include "platform/qt/WindowStyle.h"
+#include "drives/DriveFile.h"
+#include "refresh/MainForm.h"
+#include "startup/CommandLine.h"
+#include "startup/Startup.h"
+#include "ui/qt/MainFormBinding.h"
+#include "ui/qt/QtClipboard.h"
+#include "ui/qt/UnhandledErrorReport.h"
+#include "ui/qt/WindowStyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -54,18 +49,6 @@ Exit status: 0 when the window is closed, 1 after an unexpected error (also
 shown in a message box), 2 for a bad command line or an unusable drive file.
 )";
 
-brelvon::ApplicationFacts Facts(const brelvon::CommandLine& line)
-{
-    brelvon::ApplicationFacts facts;
-    facts.Title = "Brelvon";
-    facts.Major = 1;
-    facts.Minor = 2;
-    facts.Revision = 6;
-    facts.ExeName = line.ExeName;
-    facts.ArgumentText = line.ArgumentText;
-    return facts;
-}
-
 int Fail(const std::string& message)
 {
     std::cerr << ProgramName << ": " << message << '\n';
@@ -83,29 +66,22 @@ int main(int argc, char** argv)
 
     const brelvon::CommandLine line = brelvon::ParseCommandLine(arguments, brelvon::CommandLineRules{});
     if (!line.Error.empty()) return Fail(line.Error);
-    const brelvon::ApplicationFacts facts = Facts(line);
     if (line.Help) {
         std::cout << Usage;
         return 0;
     }
     if (line.Version) {
-        std::cout << facts.Title << ' ' << facts.VersionText() << '\n';
+        std::cout << brelvon::VersionLine() << '\n';
         return 0;
     }
 
     brelvon::Services services;
-    if (line.DrivesFile) {
-        try {
-            services.Drives = brelvon::RecordedDriveService::Factory(brelvon::LoadDriveFile(*line.DrivesFile));
-        } catch (const brelvon::DriveFileError& error) {
-            return Fail(error.what());
-        }
-    } else {
-        services.Drives = brelvon::MakeSystemDriveServiceFactory();
+    try {
+        services = brelvon::StartupServices(line, brelvon::ThisMachine());
+    } catch (const brelvon::DriveFileError& error) {
+        return Fail(error.what());
     }
-    services.Locale = brelvon::NumberLocale::FromEnvironment();
-    services.SystemLangId = brelvon::SystemDefaultLangId();
-    services.Application = facts;
+    const brelvon::ApplicationFacts facts = services.Application;
 
     QApplication application(argc, argv);
     // The window is laid out in fixed places; one style draws its controls the

@@ -1,4 +1,4 @@
-#include "platform/CommandLine.h"
+#include "startup/CommandLine.h"
 
 namespace brelvon {
 

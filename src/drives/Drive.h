@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DriveType.h"
+#include "drives/DriveType.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "platform/file/DriveFile.h"
+#include "drives/DriveFile.h"
 
-#include "platform/TextCleaning.h"
+#include "text/TextCleaning.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file/DriveRecord.h"
+#include "drives/DriveRecord.h"
 
 #include <stdexcept>
 #include <string>

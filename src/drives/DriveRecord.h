@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Drive.h"
-#include "platform/DriveType.h"
+#include "drives/Drive.h"
+#include "drives/DriveType.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "platform/file/RecordedDriveService.h"
+#include "drives/RecordedDriveService.h"
 
 namespace brelvon {
 

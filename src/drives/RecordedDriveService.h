@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/DriveService.h"
-#include "platform/file/DriveRecord.h"
+#include "drives/DriveService.h"
+#include "drives/DriveRecord.h"
 
 #include <memory>
 #include <vector>

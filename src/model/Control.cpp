@@ -1,4 +1,4 @@
-#include "platform/Control.h"
+#include "model/Control.h"
 
 #include <charconv>
 

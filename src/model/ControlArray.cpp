@@ -1,6 +1,6 @@
-#include "platform/ControlArray.h"
+#include "model/ControlArray.h"
 
-#include "platform/PlatformError.h"
+#include "model/PlatformError.h"
 
 #include <string>
 

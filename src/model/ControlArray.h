@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Control.h"
+#include "model/Control.h"
 
 #include <memory>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "platform/Form.h"
+#include "model/Form.h"
 
 #include <charconv>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Control.h"
-#include "platform/ControlArray.h"
+#include "model/Control.h"
+#include "model/ControlArray.h"
 
 #include <string>
 #include <string_view>
@@ -21,9 +21,18 @@ public:
     Form& operator=(const Form&) = delete;
     virtual ~Form() = default;
 
+    // What the window frame (borders and caption bar) adds to the client area
+    // in the outer size that Window.Width and Window.Height hold, in twips.
+    static constexpr int FrameExtraWidth = 90;
+    static constexpr int FrameExtraHeight = 420;
+
     // The window's own properties: Name, Text (the caption), Width and the
     // outer Height in twips, BackColor and Tag.
     Control Window;
+
+    // The client area: the outer size less the frame.
+    [[nodiscard]] int ClientAreaWidth() const { return Window.Width - FrameExtraWidth; }
+    [[nodiscard]] int ClientAreaHeight() const { return Window.Height - FrameExtraHeight; }
 
     [[nodiscard]] Control* Focus() const { return focus_; }
     // Moves the keyboard focus. Runs no handler.

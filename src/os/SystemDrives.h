@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DriveService.h"
+#include "drives/DriveService.h"
 
 namespace brelvon {
 

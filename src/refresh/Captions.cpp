@@ -1,4 +1,4 @@
-#include "window/Captions.h"
+#include "refresh/Captions.h"
 
 #include <array>
 

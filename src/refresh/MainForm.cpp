@@ -1,12 +1,13 @@
-#include "control/MainForm.h"
+#include "refresh/MainForm.h"
 
-#include "control/StartUpSwitches.h"
-#include "platform/PlatformError.h"
+#include "model/PlatformError.h"
+#include "refresh/Captions.h"
+#include "refresh/RowLayout.h"
+#include "refresh/StartUpSwitches.h"
+#include "refresh/Thresholds.h"
 #include "report/ClipboardReport.h"
 #include "survey/DriveSurvey.h"
-#include "window/Captions.h"
-#include "window/RowLayout.h"
-#include "window/Thresholds.h"
+#include "text/TextCleaning.h"
 
 #include <string>
 
@@ -21,12 +22,14 @@ constexpr int FrenchOfFrance = 0x40C;
 std::string LimitLength(const std::string& text, int maxLength)
 {
     if (maxLength <= 0) return text;
-    int characters = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if ((byte & 0xC0) != 0x80 && characters++ == maxLength) return text.substr(0, i);
-    }
-    return text;
+    return std::string(Utf8Prefix(text, static_cast<std::size_t>(maxLength)));
+}
+
+// The captions of the six column headings, which the report repeats.
+ReportHeadingTexts ReportHeadings(const MainWindow& window)
+{
+    return {window.Label1.Text, window.Label2.Text, window.Label3.Text,
+            window.Label4.Text, window.Label5.Text, window.Label6.Text};
 }
 
 }  // namespace
@@ -266,6 +269,7 @@ void MainForm::ShowAbout()
 {
     if (!about_) about_ = std::make_unique<AboutWindow>(services_.Application);
     about_->Window.Visible = true;
+    ++aboutRequests_;
 }
 
 void MainForm::Unload()

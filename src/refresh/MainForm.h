@@ -1,9 +1,9 @@
 #pragma once
 
-#include "about/AboutWindow.h"
-#include "control/FormState.h"
-#include "control/RefreshPhase.h"
-#include "control/Services.h"
+#include "window/AboutWindow.h"
+#include "refresh/FormState.h"
+#include "refresh/RefreshPhase.h"
+#include "refresh/Services.h"
 #include "survey/DriveTable.h"
 #include "window/MainWindow.h"
 
@@ -49,6 +49,9 @@ public:
     [[nodiscard]] const FormState& State() const { return state_; }
     // The About window once loaded, else nullptr.
     [[nodiscard]] AboutWindow* About() { return about_.get(); }
+    // How many times the About window was asked for: a binding brings the
+    // window to the front when this grows, though it may be shown already.
+    [[nodiscard]] int AboutRequests() const { return aboutRequests_; }
     // Rows of the table that the last refresh built.
     [[nodiscard]] const DriveTable& LastTable() const { return lastTable_; }
     [[nodiscard]] bool Ended() const { return ended_; }
@@ -72,6 +75,7 @@ private:
     MainWindow window_;
     FormState state_;
     std::unique_ptr<AboutWindow> about_;
+    int aboutRequests_ = 0;
     DriveTable lastTable_;
     bool ended_ = false;
     std::function<void(RefreshPhase)> phaseObserver_;

@@ -1,4 +1,6 @@
-#include "window/RowLayout.h"
+#include "refresh/RowLayout.h"
+
+#include "refresh/RowTexts.h"
 
 #include <array>
 #include <cmath>

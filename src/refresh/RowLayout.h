@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/NumberLocale.h"
+#include "text/NumberLocale.h"
 #include "survey/DriveTable.h"
 #include "survey/LanguageWords.h"
 #include "window/MainWindow.h"
-#include "window/TableColumns.h"
-#include "window/Thresholds.h"
+#include "refresh/RowStyle.h"
+#include "refresh/Thresholds.h"
 
 #include <cstdint>
 

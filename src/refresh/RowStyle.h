@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/NumberLocale.h"
 #include "survey/DriveTable.h"
 #include "survey/LanguageWords.h"
 #include "window/MainWindow.h"
@@ -15,12 +14,6 @@ struct RowStyleLimits {
 };
 
 enum class RowStyle { StylePlain, StyleNotReady, StyleBlue, StyleRed, StyleSummary };
-
-// The six cell texts of row i in the selected unit. A drive that is not ready,
-// and any row whose total is 0 MB, shows dashes instead of sizes and hides its
-// limit markers.
-void WriteRowTexts(MainWindow& window, int i, const DriveTableRow& row, const LanguageWords& words,
-                   const NumberLocale& locale);
 
 // Not ready wins; otherwise a drive row below the blue limit is blue, above
 // the red limit red (red when both hold), and a summary row is a summary.

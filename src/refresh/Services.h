@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/ApplicationFacts.h"
-#include "platform/Clipboard.h"
-#include "platform/DriveService.h"
-#include "platform/NumberLocale.h"
+#include "model/ApplicationFacts.h"
+#include "model/Clipboard.h"
+#include "drives/DriveService.h"
+#include "text/NumberLocale.h"
 
 #include <cstdint>
 #include <exception>

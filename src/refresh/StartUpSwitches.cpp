@@ -1,4 +1,4 @@
-#include "control/StartUpSwitches.h"
+#include "refresh/StartUpSwitches.h"
 
 #include <algorithm>
 

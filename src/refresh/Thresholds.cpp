@@ -1,4 +1,4 @@
-#include "window/Thresholds.h"
+#include "refresh/Thresholds.h"
 
 #include <cmath>
 

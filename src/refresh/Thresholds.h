@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Control.h"
-#include "platform/NumberLocale.h"
+#include "model/Control.h"
+#include "text/NumberLocale.h"
 #include "window/MainWindow.h"
 
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "report/ClipboardReport.h"
 
+#include "text/TextCleaning.h"
+
 #include <cstddef>
 
 namespace brelvon {
@@ -12,19 +14,9 @@ constexpr std::size_t NumberWidth = 7;
 constexpr std::size_t LabelWidth = 12;
 constexpr std::size_t LongestPercentHeading = 7;
 
-// Characters of UTF-8 text.
-std::size_t Length(const std::string& text)
-{
-    std::size_t characters = 0;
-    for (const char byte : text) {
-        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) ++characters;
-    }
-    return characters;
-}
-
 void AppendRight(std::string& report, const std::string& text)
 {
-    const std::size_t length = Length(text);
+    const std::size_t length = Utf8Length(text);
     if (length < NumberWidth) report.append(NumberWidth - length, ' ');
     report += text;
 }
@@ -32,19 +24,13 @@ void AppendRight(std::string& report, const std::string& text)
 void AppendLabel(std::string& report, const std::string& text)
 {
     report += text;
-    const std::size_t length = Length(text);
+    const std::size_t length = Utf8Length(text);
     if (length < LabelWidth) report.append(LabelWidth - length, ' ');
 }
 
 std::string Number(const std::optional<std::int64_t>& value) { return value ? std::to_string(*value) : std::string(); }
 
 }  // namespace
-
-ReportHeadingTexts ReportHeadings(const MainWindow& window)
-{
-    return {window.Label1.Text, window.Label2.Text, window.Label3.Text,
-            window.Label4.Text, window.Label5.Text, window.Label6.Text};
-}
 
 std::string BuildReport(const DriveTable& table, const std::string& caption, const ReportHeadingTexts& headings)
 {
@@ -63,7 +49,7 @@ std::string BuildReport(const DriveTable& table, const std::string& caption, con
         AppendRight(report, headings[h]);
         report += Tab;
     }
-    AppendRight(report, Length(headings[5]) <= LongestPercentHeading ? headings[5] : std::string("%"));
+    AppendRight(report, Utf8Length(headings[5]) <= LongestPercentHeading ? headings[5] : std::string("%"));
     report += LineEnd;
     report += LineEnd;
 

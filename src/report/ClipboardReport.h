@@ -1,7 +1,6 @@
 #pragma once
 
 #include "survey/DriveTable.h"
-#include "window/MainWindow.h"
 
 #include <array>
 #include <string>
@@ -10,8 +9,6 @@ namespace brelvon {
 
 // The captions of the six column headings that the report repeats.
 using ReportHeadingTexts = std::array<std::string, 6>;
-
-[[nodiscard]] ReportHeadingTexts ReportHeadings(const MainWindow& window);
 
 // The plain-text report of a drive table: the window caption, the heading
 // line, one TAB-separated line per row with sizes in megabytes, an empty line

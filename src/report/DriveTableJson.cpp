@@ -1,4 +1,4 @@
-#include "platform/terminal/DriveTableJson.h"
+#include "report/DriveTableJson.h"
 
 namespace brelvon {
 

@@ -9,7 +9,7 @@
 namespace brelvon {
 
 // The drive table as the terminal front end writes it with --json:
-//   {"caption": "Brelvon v1.26",
+//   {"caption": "Brelvon v3.45",
 //    "rows": [{"kind": "drive", "letter": "C", "label": "SYSTEM", "ready": true,
 //              "totalMb": 250057, "freeMb": 100205, "usedMb": 149852, "percentUsed": 60,
 //              "category": "Fixed", "mountPoint": "/", "device": "/dev/sda2",

@@ -1,6 +1,6 @@
 #include "survey/DriveSurvey.h"
 
-#include "platform/PlatformError.h"
+#include "model/PlatformError.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Drive.h"
+#include "drives/Drive.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,6 @@
-#include "platform/SystemLanguage.h"
+#include "text/LanguageIds.h"
 
 #include <array>
-#include <cstdlib>
 #include <string>
 
 namespace brelvon {
@@ -55,16 +54,6 @@ std::uint16_t LangIdForLocaleName(std::string_view name)
     if (language.empty() || language == "C" || language == "POSIX") return EnglishUnitedStates;
     if (const auto exact = Lookup(name); exact != 0) return exact;
     if (const auto byLanguage = Lookup(language); byLanguage != 0) return byLanguage;
-    return EnglishUnitedStates;
-}
-
-std::uint16_t SystemLangIdFromEnvironment()
-{
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        if (const char* value = std::getenv(variable); value != nullptr && *value != '\0') {
-            return LangIdForLocaleName(value);
-        }
-    }
     return EnglishUnitedStates;
 }
 

@@ -15,12 +15,4 @@ namespace brelvon {
 // and unknown languages give 0x0409 (English, United States).
 [[nodiscard]] std::uint16_t LangIdForLocaleName(std::string_view name);
 
-// The LANGID of the user's locale: LC_ALL, else LC_MESSAGES, else LANG.
-// LANGUAGE is not consulted: it lists translations, not the locale.
-[[nodiscard]] std::uint16_t SystemLangIdFromEnvironment();
-
-// The system's default LANGID, the one the program's language follows: on
-// Windows GetSystemDefaultLangID, elsewhere SystemLangIdFromEnvironment().
-[[nodiscard]] std::uint16_t SystemDefaultLangId();
-
 }  // namespace brelvon

@@ -1,4 +1,4 @@
-#include "platform/NumberLocale.h"
+#include "text/NumberLocale.h"
 
 #include <clocale>
 #include <cmath>

@@ -8,24 +8,15 @@
 namespace brelvon {
 
 // How numbers are read and written in the user's locale: the decimal and
-// grouping separators (UTF-8). A value type, made once at start and handed to
-// everything that reads or writes numbers, so that the window, the probe and
-// the tests always agree.
+// grouping separators (UTF-8). A value type, made once at start (from the
+// system's locale data, see os/SystemNumberLocale.h) and handed to everything
+// that reads or writes numbers, so that the window, the probe and the tests
+// always agree.
 class NumberLocale {
 public:
     // English separators: "." and ",".
     NumberLocale() = default;
     NumberLocale(std::string decimalSeparator, std::string groupSeparator);
-
-    // The separators of a locale such as "fr_FR" or "de_DE.UTF-8", as the
-    // machine defines them. A locale the machine lacks, "C" and "POSIX" give
-    // English separators. On Windows the name is read as the locale name
-    // "fr-FR" of the system's own locale data.
-    [[nodiscard]] static NumberLocale ForName(std::string_view name);
-    // The user's locale: on Windows the user's regional settings (the user
-    // default locale, whatever the environment says); elsewhere the locale of
-    // LC_ALL, else LC_NUMERIC, else LANG.
-    [[nodiscard]] static NumberLocale FromEnvironment();
 
     [[nodiscard]] const std::string& DecimalSeparator() const { return decimal_; }
     [[nodiscard]] const std::string& GroupSeparator() const { return group_; }

@@ -1,4 +1,4 @@
-#include "platform/TextCleaning.h"
+#include "text/TextCleaning.h"
 
 #include <cstdint>
 
@@ -98,6 +98,30 @@ std::string CleanLabel(std::string_view label)
         at += step.Length;
     }
     return result;
+}
+
+namespace {
+
+bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
+}  // namespace
+
+std::size_t Utf8Length(std::string_view text)
+{
+    std::size_t characters = 0;
+    for (const char byte : text) {
+        if (StartsCharacter(byte)) ++characters;
+    }
+    return characters;
+}
+
+std::string_view Utf8Prefix(std::string_view text, std::size_t characters)
+{
+    std::size_t seen = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (StartsCharacter(text[i]) && seen++ == characters) return text.substr(0, i);
+    }
+    return text;
 }
 
 }  // namespace brelvon

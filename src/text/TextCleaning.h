@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,12 @@ namespace brelvon {
 // add a field to it, nor send a terminal an escape sequence. The length in
 // characters is kept: one U+FFFD or one space for each part replaced.
 [[nodiscard]] std::string CleanLabel(std::string_view label);
+
+// The characters of UTF-8 text: its bytes that do not continue a character.
+[[nodiscard]] std::size_t Utf8Length(std::string_view text);
+
+// The first `characters` characters of UTF-8 text, each whole; the whole text
+// when it is not longer.
+[[nodiscard]] std::string_view Utf8Prefix(std::string_view text, std::size_t characters);
 
 }  // namespace brelvon

@@ -1,15 +1,14 @@
-#include "about/AboutWindow.h"
+#include "window/AboutWindow.h"
 
-#include "about/MakerFacts.h"
-#include "window/MainWindow.h"
+#include "window/MakerFacts.h"
 
 namespace brelvon {
 
 AboutWindow::AboutWindow(const ApplicationFacts& application) : Form("frmAbout")
 {
     Window.Text = "About";
-    Window.Width = ClientWidth + MainWindow::FrameExtraWidth;
-    Window.Height = ClientHeight + MainWindow::FrameExtraHeight;
+    Window.Width = ClientWidth + FrameExtraWidth;
+    Window.Height = ClientHeight + FrameExtraHeight;
     Window.Visible = false;
 
     picIcon = MakeControl(ControlKind::PictureBox, "picIcon", "", 240, 240, 540, 540);

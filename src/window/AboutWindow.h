@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/ApplicationFacts.h"
-#include "platform/Control.h"
-#include "platform/Form.h"
+#include "model/ApplicationFacts.h"
+#include "model/Control.h"
+#include "model/Form.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "platform/qt/AccessibleNames.h"
+#include "window/AccessibleNames.h"
 
 #include <string_view>
 

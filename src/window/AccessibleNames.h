@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Control.h"
-#include "platform/Form.h"
+#include "model/Control.h"
+#include "model/Form.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/Control.h"
-#include "platform/ControlArray.h"
-#include "platform/Form.h"
+#include "model/Control.h"
+#include "model/ControlArray.h"
+#include "model/Form.h"
 
 namespace brelvon {
 
@@ -11,12 +11,9 @@ namespace brelvon {
 // change it from there.
 class MainWindow final : public Form {
 public:
-    // The client area at creation, and what the window frame adds to it in the
-    // outer size that the window's Width and Height hold.
+    // The client area at creation.
     static constexpr int ClientWidth = 12000;
     static constexpr int ClientHeight = 2940;
-    static constexpr int FrameExtraWidth = 90;
-    static constexpr int FrameExtraHeight = 420;
 
     MainWindow();
 

@@ -1,4 +1,4 @@
-#include "platform/file/DriveFile.h"
+#include "drives/DriveFile.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +35,8 @@ struct BadFile {
     const char* Text;
     const char* Message;
 };
+
+void PrintTo(const BadFile& c, std::ostream* os) { *os << c.Name; }
 
 class MalformedDriveFile : public testing::TestWithParam<BadFile> {};
 

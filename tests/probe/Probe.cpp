@@ -1,9 +1,8 @@
 #include "Probe.h"
 
-#include "platform/MemoryClipboard.h"
-#include "platform/file/DriveFile.h"
-#include "platform/file/RecordedDriveService.h"
-#include "platform/linux/LinuxDriveServiceFactory.h"
+#include "model/MemoryClipboard.h"
+#include "os/SystemNumberLocale.h"
+#include "startup/Startup.h"
 
 #include <stdexcept>
 
@@ -145,7 +144,7 @@ json RunProbe(const std::vector<std::string>& arguments)
     };
     Services services;
     services.Application.ExeName = "Brelvon";
-    services.Locale = NumberLocale::ForName("en_US");
+    services.Locale = NumberLocaleForName("en_US");
     std::optional<std::string> drivesFile;
     std::vector<Event> events;
 
@@ -164,7 +163,7 @@ json RunProbe(const std::vector<std::string>& arguments)
         } else if (option == "--langid") {
             services.SystemLangId = ParseLangId(value());
         } else if (option == "--locale") {
-            services.Locale = NumberLocale::ForName(value());
+            services.Locale = NumberLocaleForName(value());
         } else if (option == "--click") {
             events.push_back({Event::Kind::Click, value(), {}});
         } else if (option == "--type") {
@@ -184,7 +183,7 @@ json RunProbe(const std::vector<std::string>& arguments)
             throw std::invalid_argument("unknown option " + option);
         }
     }
-    services.Drives = drivesFile ? RecordedDriveService::Factory(LoadDriveFile(*drivesFile)) : MakeLinuxDriveServiceFactory();
+    services.Drives = ChooseDrives(drivesFile, ThisMachine());
 
     MemoryClipboard clipboard;
     services.SystemClipboard = &clipboard;

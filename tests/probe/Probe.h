@@ -1,6 +1,6 @@
 #pragma once
 
-#include "control/MainForm.h"
+#include "refresh/MainForm.h"
 
 #include <nlohmann/json.hpp>
 

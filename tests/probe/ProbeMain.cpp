@@ -2,8 +2,8 @@
 // window model, without a display, and prints the result as one JSON object.
 #include "Probe.h"
 
-#include "platform/file/DriveFile.h"
-#include "platform/linux/CapturedMountInfo.h"
+#include "drives/DriveFile.h"
+#include "os/linux/CapturedMountInfo.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,8 +1,8 @@
-#include "control/MainForm.h"
+#include "refresh/MainForm.h"
 
-#include "platform/MemoryClipboard.h"
-#include "platform/PlatformError.h"
-#include "platform/file/RecordedDriveService.h"
+#include "model/MemoryClipboard.h"
+#include "model/PlatformError.h"
+#include "drives/RecordedDriveService.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +92,8 @@ struct HandlerCase {
     std::vector<Phase> Phases;
     std::int16_t LayoutPending;
 };
+
+void PrintTo(const HandlerCase& c, std::ostream* os) { *os << c.Control; }
 
 class Handlers : public MainFormTest, public testing::WithParamInterface<HandlerCase> {};
 

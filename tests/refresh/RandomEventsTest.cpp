@@ -1,10 +1,10 @@
 // Drives the window model through long random sequences of clicks and typing
 // over random, changing machines, and checks after every event what must
 // always hold. Seeded, so a failure names a sequence that can be replayed.
-#include "control/MainForm.h"
+#include "refresh/MainForm.h"
 
-#include "platform/MemoryClipboard.h"
-#include "platform/file/RecordedDriveService.h"
+#include "model/MemoryClipboard.h"
+#include "drives/RecordedDriveService.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace brelvon {
 namespace {
 
-constexpr int StartHeight = MainWindow::ClientHeight + MainWindow::FrameExtraHeight;
+constexpr int StartHeight = MainWindow::ClientHeight + Form::FrameExtraHeight;
 
 std::vector<DriveRecord> RandomMachine(std::mt19937& random)
 {

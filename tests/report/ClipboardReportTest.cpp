@@ -54,6 +54,8 @@ struct HeadingCase {
     std::string Line;
 };
 
+void PrintTo(const HeadingCase& c, std::ostream* os) { *os << c.Name; }
+
 class ReportHeadingLine : public testing::TestWithParam<HeadingCase> {};
 
 TEST_P(ReportHeadingLine, AlignsTheCaptionsOfTheSixColumns)
@@ -84,6 +86,8 @@ struct RowCase {
     std::string Line;
 };
 
+void PrintTo(const RowCase& c, std::ostream* os) { *os << c.Name; }
+
 class ReportRowLine : public testing::TestWithParam<RowCase> {};
 
 TEST_P(ReportRowLine, PadsFieldsByCharactersAndWritesLongTextWhole)
@@ -108,6 +112,8 @@ struct ShapeCase {
     // One character per line after the heading: D drive row, S summary row, - empty line.
     std::string Shape;
 };
+
+void PrintTo(const ShapeCase& c, std::ostream* os) { *os << c.Shape; }
 
 class ReportLineShape : public testing::TestWithParam<ShapeCase> {};
 

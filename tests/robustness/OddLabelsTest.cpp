@@ -6,9 +6,9 @@
 #include "ReportShape.h"
 #include "support/RunProgram.h"
 
-#include "platform/file/DriveFile.h"
-#include "platform/file/RecordedDriveService.h"
-#include "platform/terminal/TerminalReport.h"
+#include "drives/DriveFile.h"
+#include "drives/RecordedDriveService.h"
+#include "brelvon-report/TerminalReport.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -92,7 +92,7 @@ TEST(OddLabels, JsonReportWritesNonUtf8DetailsAsReplacementCharacters)
     DriveRecord drive{'C', DriveType::Fixed, true, "ROOT", 5000000, 1000000, {}};
     drive.Details.MountPoint = "/mnt/\xFF\xFE";
     drive.Details.Device = "/dev/\xC3";
-    const TerminalMachine machine{RecordedDriveService::Factory({drive}), 0x0409, NumberLocale()};
+    const Machine machine{RecordedDriveService::Factory({drive}), 0x0409, NumberLocale()};
     std::ostringstream out;
     std::ostringstream err;
     ASSERT_EQ(RunTerminalReport({"brelvon-report", "--json"}, machine, out, err), terminal_exit::Success) << err.str();

@@ -1,7 +1,7 @@
 #include "survey/DriveSurvey.h"
 
-#include "platform/PlatformError.h"
-#include "platform/file/RecordedDriveService.h"
+#include "model/PlatformError.h"
+#include "drives/RecordedDriveService.h"
 
 #include <gtest/gtest.h>
 
@@ -155,6 +155,8 @@ struct RoundingCase {
     std::int64_t Megabytes;
 };
 
+void PrintTo(const RoundingCase& c, std::ostream* os) { *os << c.Bytes << " bytes"; }
+
 class MegabyteRounding : public testing::TestWithParam<RoundingCase> {};
 
 TEST_P(MegabyteRounding, TakesHalvesToTheEvenNeighbour)
@@ -174,6 +176,8 @@ struct PercentCase {
     double Total;
     int Percent;
 };
+
+void PrintTo(const PercentCase& c, std::ostream* os) { *os << c.Free << " free of " << c.Total; }
 
 class PercentUsed : public testing::TestWithParam<PercentCase> {};
 

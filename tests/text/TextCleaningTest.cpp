@@ -1,5 +1,4 @@
-#include "platform/TextCleaning.h"
-#include "platform/linux/LabelText.h"
+#include "text/TextCleaning.h"
 
 #include <gtest/gtest.h>
 
@@ -51,15 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
         CleaningCase{"UnicodeTableExample", "\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64",
                      "a" + F + F + F + "b" + F + "c" + F + F + "d", "a" + F + F + F + "b" + F + "c" + F + F + "d"}),
     [](const testing::TestParamInfo<CleaningCase>& info) { return std::string(info.param.Name); });
-
-// The Linux drive service names a volume without a label after its mount
-// point, which may hold any bytes but NUL and '/' in its names.
-TEST(TextCleaning, VolumeNamedAfterItsMountPointIsCleanedToo)
-{
-    EXPECT_EQ(VolumeNameOf(std::nullopt, "/mnt/a\nb\tc\xFF"), "/mnt/a b c" + F);
-    EXPECT_EQ(VolumeNameOf(std::string("Photos\x1b[2J"), "/media/x"), "Photos [2J");
-    EXPECT_EQ(VolumeNameOf(std::string(), "/srv/with space\\and\\backslash"), "/srv/with space\\and\\backslash");
-}
 
 }  // namespace
 }  // namespace brelvon

@@ -1,7 +1,7 @@
-#include "platform/linux/CapturedMountInfo.h"
+#include "os/linux/CapturedMountInfo.h"
 
-#include "platform/linux/DriveClassifier.h"
-#include "platform/linux/MountInfoParser.h"
+#include "os/linux/DriveClassifier.h"
+#include "os/linux/MountInfoParser.h"
 
 #include <string>
 

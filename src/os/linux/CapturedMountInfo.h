@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linux/ClassifiedDrive.h"
+#include "os/linux/ClassifiedDrive.h"
 
 #include <nlohmann/json.hpp>
 

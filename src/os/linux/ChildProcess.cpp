@@ -1,4 +1,4 @@
-#include "platform/linux/ChildProcess.h"
+#include "os/linux/ChildProcess.h"
 
 #include <cerrno>
 #include <csignal>

@@ -1,8 +1,8 @@
-#include "platform/linux/ChildStatvfsProbe.h"
+#include "os/linux/ChildStatvfsProbe.h"
 
-#include "platform/PlatformError.h"
-#include "platform/linux/ChildProcess.h"
-#include "platform/linux/UniqueFd.h"
+#include "model/PlatformError.h"
+#include "os/linux/ChildProcess.h"
+#include "os/linux/UniqueFd.h"
 
 #include <cerrno>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/linux/ProbeResult.h"
-#include "platform/linux/StuckProbeRecord.h"
+#include "os/linux/ProbeResult.h"
+#include "os/linux/StuckProbeRecord.h"
 
 #include <chrono>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/DriveType.h"
-#include "platform/linux/DeviceNumber.h"
+#include "drives/DriveType.h"
+#include "os/linux/DeviceNumber.h"
 
 #include <cstddef>
 #include <optional>

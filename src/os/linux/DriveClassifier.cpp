@@ -1,6 +1,6 @@
-#include "platform/linux/DriveClassifier.h"
+#include "os/linux/DriveClassifier.h"
 
-#include "platform/linux/MountTree.h"
+#include "os/linux/MountTree.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/linux/ClassifiedDrive.h"
-#include "platform/linux/MachineFacts.h"
+#include "os/linux/ClassifiedDrive.h"
+#include "os/linux/MachineFacts.h"
 
 #include <string_view>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "platform/linux/LabelReader.h"
+#include "os/linux/LabelReader.h"
 
-#include "platform/linux/LabelText.h"
-#include "platform/linux/UniqueFd.h"
+#include "os/linux/LabelText.h"
+#include "os/linux/UniqueFd.h"
 
 #include <array>
 #include <fstream>

@@ -1,6 +1,6 @@
-#include "platform/linux/LabelText.h"
+#include "os/linux/LabelText.h"
 
-#include "platform/TextCleaning.h"
+#include "text/TextCleaning.h"
 
 namespace brelvon {
 

@@ -1,7 +1,7 @@
-#include "platform/linux/LinuxDrive.h"
+#include "os/linux/LinuxDrive.h"
 
-#include "platform/PlatformError.h"
-#include "platform/linux/LabelText.h"
+#include "model/PlatformError.h"
+#include "os/linux/LabelText.h"
 
 #include <cerrno>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/Drive.h"
-#include "platform/linux/ChildStatvfsProbe.h"
-#include "platform/linux/ClassifiedDrive.h"
-#include "platform/linux/LabelReader.h"
-#include "platform/linux/VolumeSize.h"
+#include "drives/Drive.h"
+#include "os/linux/ChildStatvfsProbe.h"
+#include "os/linux/ClassifiedDrive.h"
+#include "os/linux/LabelReader.h"
+#include "os/linux/VolumeSize.h"
 
 #include <memory>
 #include <optional>

@@ -1,9 +1,9 @@
-#include "platform/linux/LinuxDriveService.h"
+#include "os/linux/LinuxDriveService.h"
 
-#include "platform/linux/DriveClassifier.h"
-#include "platform/linux/LabelReader.h"
-#include "platform/linux/LinuxDrive.h"
-#include "platform/linux/LinuxFactsGatherer.h"
+#include "os/linux/DriveClassifier.h"
+#include "os/linux/LabelReader.h"
+#include "os/linux/LinuxDrive.h"
+#include "os/linux/LinuxFactsGatherer.h"
 
 #include <map>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/DriveService.h"
-#include "platform/linux/ChildStatvfsProbe.h"
-#include "platform/linux/LinuxSystemPaths.h"
+#include "drives/DriveService.h"
+#include "os/linux/ChildStatvfsProbe.h"
+#include "os/linux/LinuxSystemPaths.h"
 
 #include <memory>
 #include <vector>

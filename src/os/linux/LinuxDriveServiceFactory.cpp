@@ -1,8 +1,8 @@
-#include "platform/linux/LinuxDriveServiceFactory.h"
+#include "os/linux/LinuxDriveServiceFactory.h"
 
-#include "platform/linux/ChildStatvfsProbe.h"
-#include "platform/linux/LinuxDriveService.h"
-#include "platform/linux/StuckProbeRecord.h"
+#include "os/linux/ChildStatvfsProbe.h"
+#include "os/linux/LinuxDriveService.h"
+#include "os/linux/StuckProbeRecord.h"
 
 namespace brelvon {
 

@@ -1,9 +1,9 @@
-#include "platform/linux/LinuxFactsGatherer.h"
+#include "os/linux/LinuxFactsGatherer.h"
 
-#include "platform/PlatformError.h"
-#include "platform/linux/MountInfoParser.h"
-#include "platform/linux/MountTree.h"
-#include "platform/linux/SysfsReader.h"
+#include "model/PlatformError.h"
+#include "os/linux/MountInfoParser.h"
+#include "os/linux/MountTree.h"
+#include "os/linux/SysfsReader.h"
 
 #include <fstream>
 #include <sstream>

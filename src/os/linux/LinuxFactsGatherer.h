@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/linux/LinuxSystemPaths.h"
-#include "platform/linux/MachineFacts.h"
+#include "os/linux/LinuxSystemPaths.h"
+#include "os/linux/MachineFacts.h"
 
 #include <optional>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/linux/BlockDeviceFacts.h"
-#include "platform/linux/DriveBay.h"
-#include "platform/linux/MountInfo.h"
+#include "os/linux/BlockDeviceFacts.h"
+#include "os/linux/DriveBay.h"
+#include "os/linux/MountInfo.h"
 
 #include <cstddef>
 #include <cstdint>

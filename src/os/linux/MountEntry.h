@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linux/DeviceNumber.h"
+#include "os/linux/DeviceNumber.h"
 
 #include <string>
 #include <vector>

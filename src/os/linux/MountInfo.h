@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linux/MountEntry.h"
+#include "os/linux/MountEntry.h"
 
 #include <cstddef>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "platform/linux/MountInfoParser.h"
+#include "os/linux/MountInfoParser.h"
 
 #include <charconv>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/linux/MountEntry.h"
-#include "platform/linux/MountInfo.h"
+#include "os/linux/MountEntry.h"
+#include "os/linux/MountInfo.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "platform/linux/MountTree.h"
+#include "os/linux/MountTree.h"
 
 #include <algorithm>
 #include <unordered_map>

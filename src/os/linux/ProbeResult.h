@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linux/VolumeSize.h"
+#include "os/linux/VolumeSize.h"
 
 #include <optional>
 

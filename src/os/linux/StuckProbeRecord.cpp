@@ -1,4 +1,4 @@
-#include "platform/linux/StuckProbeRecord.h"
+#include "os/linux/StuckProbeRecord.h"
 
 namespace brelvon {
 

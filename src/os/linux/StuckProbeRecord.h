@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/linux/ChildProcess.h"
+#include "os/linux/ChildProcess.h"
 
 #include <cstddef>
 #include <map>

@@ -1,4 +1,4 @@
-#include "platform/linux/SysfsReader.h"
+#include "os/linux/SysfsReader.h"
 
 #include <algorithm>
 #include <charconv>

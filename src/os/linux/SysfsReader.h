@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/linux/BlockDeviceFacts.h"
-#include "platform/linux/DeviceNumber.h"
-#include "platform/linux/DriveBay.h"
+#include "os/linux/BlockDeviceFacts.h"
+#include "os/linux/DeviceNumber.h"
+#include "os/linux/DriveBay.h"
 
 #include <filesystem>
 #include <functional>

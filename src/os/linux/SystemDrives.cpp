@@ -1,6 +1,6 @@
-#include "platform/SystemDrives.h"
+#include "os/SystemDrives.h"
 
-#include "platform/linux/LinuxDriveServiceFactory.h"
+#include "os/linux/LinuxDriveServiceFactory.h"
 
 namespace brelvon {
 

@@ -1,5 +1,7 @@
 // Without a system language of its own, the locale of the environment is the system's.
-#include "platform/SystemLanguage.h"
+#include "os/SystemLanguage.h"
+
+#include "os/posix/EnvironmentLocale.h"
 
 namespace brelvon {
 

@@ -1,26 +1,16 @@
 // The separators of POSIX locales, read with newlocale and nl_langinfo.
-#include "platform/NumberLocale.h"
+#include "os/SystemNumberLocale.h"
+
+#include "os/posix/EnvironmentLocale.h"
 
 #include <langinfo.h>
 #include <locale.h>
 
-#include <cstdlib>
+#include <utility>
 
 namespace brelvon {
 
-namespace {
-
-std::string EnvLocale(const char* first, const char* second)
-{
-    for (const char* name : {first, second, "LANG"}) {
-        if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return value;
-    }
-    return {};
-}
-
-}  // namespace
-
-NumberLocale NumberLocale::ForName(std::string_view name)
+NumberLocale NumberLocaleForName(std::string_view name)
 {
     // The separators are wanted in UTF-8 whatever codeset the name asks for:
     // "fr_FR" and "fr_FR.ISO-8859-1" both read as "fr_FR.UTF-8".
@@ -34,12 +24,13 @@ NumberLocale NumberLocale::ForName(std::string_view name)
     const std::string utf8 = base + ".UTF-8" + modifier;
     locale_t handle = newlocale(LC_NUMERIC_MASK, utf8.c_str(), static_cast<locale_t>(nullptr));
     if (handle == static_cast<locale_t>(nullptr)) return {};
-    NumberLocale result(nl_langinfo_l(RADIXCHAR, handle), nl_langinfo_l(THOUSEP, handle));
+    std::string decimal = nl_langinfo_l(RADIXCHAR, handle);
+    std::string group = nl_langinfo_l(THOUSEP, handle);
     freelocale(handle);
-    if (result.decimal_.empty()) result.decimal_ = ".";
-    return result;
+    if (decimal.empty()) decimal = ".";
+    return {std::move(decimal), std::move(group)};
 }
 
-NumberLocale NumberLocale::FromEnvironment() { return ForName(EnvLocale("LC_ALL", "LC_NUMERIC")); }
+NumberLocale SystemNumberLocale() { return NumberLocaleForName(LocaleFromEnvironment("LC_ALL", "LC_NUMERIC")); }
 
 }  // namespace brelvon

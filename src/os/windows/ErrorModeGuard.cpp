@@ -1,4 +1,4 @@
-#include "platform/windows/ErrorModeGuard.h"
+#include "os/windows/ErrorModeGuard.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "platform/SystemDrives.h"
+#include "os/SystemDrives.h"
 
-#include "platform/windows/WindowsDriveService.h"
+#include "os/windows/WindowsDriveService.h"
 
 namespace brelvon {
 

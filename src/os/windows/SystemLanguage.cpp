@@ -1,5 +1,5 @@
 // Windows knows its system language as a LANGID already.
-#include "platform/SystemLanguage.h"
+#include "os/SystemLanguage.h"
 
 #include <windows.h>
 

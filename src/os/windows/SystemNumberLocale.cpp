@@ -1,7 +1,7 @@
 // The separators of Windows locales, read with GetLocaleInfoEx.
-#include "platform/NumberLocale.h"
+#include "os/SystemNumberLocale.h"
 
-#include "platform/windows/WideText.h"
+#include "os/windows/WideText.h"
 
 #include <algorithm>
 #include <array>
@@ -32,7 +32,7 @@ NumberLocale OfWindowsLocale(const wchar_t* locale)
 
 }  // namespace
 
-NumberLocale NumberLocale::ForName(std::string_view name)
+NumberLocale NumberLocaleForName(std::string_view name)
 {
     // language[_territory][.codeset][@modifier] becomes language-territory.
     name = name.substr(0, name.find_first_of(".@"));
@@ -42,6 +42,6 @@ NumberLocale NumberLocale::ForName(std::string_view name)
     return OfWindowsLocale(WideFromUtf8(windowsName).c_str());
 }
 
-NumberLocale NumberLocale::FromEnvironment() { return OfWindowsLocale(LOCALE_NAME_USER_DEFAULT); }
+NumberLocale SystemNumberLocale() { return OfWindowsLocale(LOCALE_NAME_USER_DEFAULT); }
 
 }  // namespace brelvon

@@ -1,4 +1,4 @@
-#include "platform/windows/Utf8StandardOutput.h"
+#include "os/windows/Utf8StandardOutput.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
-#include "platform/windows/VolumeQuery.h"
+#include "os/windows/VolumeQuery.h"
 
-#include "platform/TextCleaning.h"
+#include "text/TextCleaning.h"
 
-#include "platform/windows/ErrorModeGuard.h"
-#include "platform/windows/WideText.h"
+#include "os/windows/ErrorModeGuard.h"
+#include "os/windows/WideText.h"
 
 #include <array>
 #include <string>

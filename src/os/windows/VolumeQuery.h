@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/windows/VolumeFacts.h"
+#include "os/windows/VolumeFacts.h"
 
 #include <functional>
 #include <optional>

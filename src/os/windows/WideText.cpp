@@ -1,6 +1,6 @@
-#include "platform/windows/WideText.h"
+#include "os/windows/WideText.h"
 
-#include "platform/PlatformError.h"
+#include "model/PlatformError.h"
 
 #include <climits>
 

@@ -1,4 +1,4 @@
-#include "platform/windows/Win32DriveType.h"
+#include "os/windows/Win32DriveType.h"
 
 #include <windows.h>
 

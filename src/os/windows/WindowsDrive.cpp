@@ -1,6 +1,6 @@
-#include "platform/windows/WindowsDrive.h"
+#include "os/windows/WindowsDrive.h"
 
-#include "platform/PlatformError.h"
+#include "model/PlatformError.h"
 
 #include <utility>
 

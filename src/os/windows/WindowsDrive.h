@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Drive.h"
-#include "platform/windows/VolumeQuery.h"
+#include "drives/Drive.h"
+#include "os/windows/VolumeQuery.h"
 
 #include <optional>
 

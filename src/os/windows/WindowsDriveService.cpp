@@ -1,8 +1,8 @@
-#include "platform/windows/WindowsDriveService.h"
+#include "os/windows/WindowsDriveService.h"
 
-#include "platform/PlatformError.h"
-#include "platform/windows/Win32DriveType.h"
-#include "platform/windows/WindowsDrive.h"
+#include "model/PlatformError.h"
+#include "os/windows/Win32DriveType.h"
+#include "os/windows/WindowsDrive.h"
 
 #include <string>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/DriveService.h"
-#include "platform/windows/VolumeQuery.h"
+#include "drives/DriveService.h"
+#include "os/windows/VolumeQuery.h"
 
 namespace brelvon {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/FontFaces.h"
+#include "ui/qt/FontFaces.h"
 
 #include <array>
 #include <utility>

@@ -1,12 +1,11 @@
-#include "platform/qt/FormView.h"
+#include "ui/qt/FormView.h"
 
-#include "platform/qt/AccessibleNames.h"
-#include "platform/qt/FontFaces.h"
-#include "platform/qt/ModelFrame.h"
-#include "platform/qt/ModelLabel.h"
-#include "platform/qt/ModelLine.h"
-#include "platform/qt/ModelPicture.h"
-#include "window/MainWindow.h"
+#include "window/AccessibleNames.h"
+#include "ui/qt/FontFaces.h"
+#include "ui/qt/ModelFrame.h"
+#include "ui/qt/ModelLabel.h"
+#include "ui/qt/ModelLine.h"
+#include "ui/qt/ModelPicture.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -211,8 +210,7 @@ void FormView::ApplyWindow(const Control& window)
     const bool fresh = windowFresh_;
     if (fresh || applied.Text != window.Text) window_->setWindowTitle(QString::fromStdString(window.Text));
     if (fresh || applied.Width != window.Width || applied.Height != window.Height) {
-        window_->setFixedSize(scale_.Pixels(window.Width - MainWindow::FrameExtraWidth),
-                              scale_.Pixels(window.Height - MainWindow::FrameExtraHeight));
+        window_->setFixedSize(scale_.Pixels(form_.ClientAreaWidth()), scale_.Pixels(form_.ClientAreaHeight()));
     }
     if (fresh || applied.BackColor != window.BackColor) {
         QPalette palette = window_->palette();

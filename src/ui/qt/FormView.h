@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/Control.h"
-#include "platform/Form.h"
-#include "platform/qt/FormWidget.h"
-#include "platform/qt/TwipsScale.h"
+#include "model/Control.h"
+#include "model/Form.h"
+#include "ui/qt/FormWidget.h"
+#include "ui/qt/TwipsScale.h"
 
 #include <QIcon>
 #include <QPointer>

@@ -1,4 +1,4 @@
-#include "platform/qt/FormWidget.h"
+#include "ui/qt/FormWidget.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

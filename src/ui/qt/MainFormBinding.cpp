@@ -1,4 +1,4 @@
-#include "platform/qt/MainFormBinding.h"
+#include "ui/qt/MainFormBinding.h"
 
 #include <QCoreApplication>
 
@@ -39,12 +39,11 @@ void MainFormBinding::Sync()
 
 void MainFormBinding::Click(Control& control)
 {
-    MainWindow& window = form_.Window();
-    const bool opensAbout = &control == &window.ButAbout || &control == &window.LabTit1 || &control == &window.LabTit2;
+    const int aboutRequests = form_.AboutRequests();
     form_.Click(control);
     main_->Sync();
     // A second request for the About window brings the one window forward.
-    SyncAbout(opensAbout);
+    SyncAbout(form_.AboutRequests() != aboutRequests);
 }
 
 void MainFormBinding::Type(Control& textBox, const std::string& text)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "control/MainForm.h"
-#include "platform/qt/FormView.h"
+#include "refresh/MainForm.h"
+#include "ui/qt/FormView.h"
 
 #include <QIcon>
 

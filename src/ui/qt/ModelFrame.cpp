@@ -1,4 +1,4 @@
-#include "platform/qt/ModelFrame.h"
+#include "ui/qt/ModelFrame.h"
 
 #include <QPainter>
 

@@ -1,4 +1,6 @@
-#include "platform/qt/ModelLabel.h"
+#include "ui/qt/ModelLabel.h"
+
+#include "ui/shared/TextFit.h"
 
 #include <QMouseEvent>
 #include <QFontMetricsF>
@@ -79,22 +81,17 @@ QFont ModelLabel::DisplayFont() const
 {
     const int border = bordered_ ? 2 : 0;
     const int width = (fitWidth_ > 0 ? std::min(fitWidth_, this->width()) : this->width()) - border;
-    // Words wrap, but a single word wider than the label would be cut: such a
-    // word is drawn in the largest size that fits (never below MinimumPointSize).
-    QFont fitting = font();
     const QStringList words = text_.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    auto widest = [&words](const QFont& font) {
+    QFont fitting = font();
+    const double size = FittingPointSize(fitting.pointSizeF(), width, [&words, &fitting](double pointSize) {
+        QFont font = fitting;
+        font.setPointSizeF(pointSize);
         const QFontMetricsF metrics(font);
         qreal most = 0;
         for (const QString& word : words) most = std::max(most, metrics.horizontalAdvance(word));
         return most;
-    };
-    if (width <= 0 || fitting.pointSizeF() <= 0 || widest(fitting) <= width) return fitting;
-    for (qreal size = fitting.pointSizeF() - 0.25; size >= MinimumPointSize; size -= 0.25) {
-        fitting.setPointSizeF(size);
-        if (widest(fitting) <= width) return fitting;
-    }
-    fitting.setPointSizeF(MinimumPointSize);
+    });
+    if (size != fitting.pointSizeF()) fitting.setPointSizeF(size);
     return fitting;
 }
 

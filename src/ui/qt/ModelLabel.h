@@ -8,7 +8,7 @@ namespace brelvon {
 
 // A label as the window model describes it: text in its font, colour and
 // alignment, wrapped at word boundaries (a single word too wide is drawn
-// smaller, see DisplayFont) and cut at the label's edges; a filled
+// smaller, see FittingPointSize) and cut at the label's edges; a filled
 // background when opaque, none when transparent (what lies under it shows
 // through); an optional single-line border. A press and release of the left
 // button inside it is a click.
@@ -41,8 +41,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    static constexpr qreal MinimumPointSize = 6;
-
     QString text_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     QColor back_ = Qt::white;

@@ -1,4 +1,4 @@
-#include "platform/qt/ModelLine.h"
+#include "ui/qt/ModelLine.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/ModelPicture.h"
+#include "ui/qt/ModelPicture.h"
 
 #include <QPainter>
 

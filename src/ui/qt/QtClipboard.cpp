@@ -1,6 +1,6 @@
-#include "platform/qt/QtClipboard.h"
+#include "ui/qt/QtClipboard.h"
 
-#include "platform/PlatformError.h"
+#include "model/PlatformError.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Clipboard.h"
+#include "model/Clipboard.h"
 
 namespace brelvon {
 

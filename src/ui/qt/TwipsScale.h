@@ -1,48 +1,31 @@
 #pragma once
 
-#include "platform/Control.h"
+#include "model/Control.h"
+#include "model/Twips.h"
 
 #include <QRect>
 
-#include <algorithm>
-#include <cmath>
-
 namespace brelvon {
 
-// Converts the model's twips (1/1440 inch) into pixels of a screen:
-// pixels = twips × logical DPI / 1440, rounded to the nearest pixel. Every
-// position and size is converted on its own, so a control's pixel rectangle
-// depends only on its own twips, never on the order of conversions.
+// The model's twips as pixels of one screen, in Qt's rectangles (the rule
+// itself is model/Twips.h, shared by every binding).
 class TwipsScale {
 public:
     explicit TwipsScale(int logicalDpi) : dpi_(logicalDpi) {}
 
     [[nodiscard]] int Dpi() const { return dpi_; }
 
-    [[nodiscard]] int Pixels(int twips) const
-    {
-        return static_cast<int>(std::lround(static_cast<double>(twips) * dpi_ / TwipsPerInch));
-    }
+    [[nodiscard]] int Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
 
     // The pixel rectangle of a control's Left, Top, Width and Height.
-    [[nodiscard]] QRect Rect(const Control& control) const
-    {
-        return {Pixels(control.Left), Pixels(control.Top), Pixels(control.Width), Pixels(control.Height)};
-    }
+    [[nodiscard]] QRect Rect(const Control& control) const { return ToQRect(ControlPixels(control, dpi_)); }
 
-    // The pixels a line covers: from its leftmost to its rightmost end point
-    // and from its top to its bottom end point, both ends included.
-    [[nodiscard]] QRect LineRect(const Control& line) const
-    {
-        const int left = Pixels(std::min(line.X1, line.X2));
-        const int right = Pixels(std::max(line.X1, line.X2));
-        const int top = Pixels(std::min(line.Y1, line.Y2));
-        const int bottom = Pixels(std::max(line.Y1, line.Y2));
-        return {left, top, right - left + 1, bottom - top + 1};
-    }
+    // The pixels a line covers, both end points included.
+    [[nodiscard]] QRect LineRect(const Control& line) const { return ToQRect(LinePixels(line, dpi_)); }
 
 private:
-    static constexpr double TwipsPerInch = 1440.0;
+    static QRect ToQRect(const PixelRect& rect) { return {rect.Left, rect.Top, rect.Width, rect.Height}; }
+
     int dpi_;
 };
 

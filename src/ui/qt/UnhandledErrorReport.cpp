@@ -1,4 +1,4 @@
-#include "platform/qt/UnhandledErrorReport.h"
+#include "ui/qt/UnhandledErrorReport.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "platform/qt/WindowStyle.h"
+#include "ui/qt/WindowStyle.h"
 
 #include <QLineEdit>
 #include <QPainter>

@@ -46,6 +46,8 @@ struct SameReportCase {
     std::vector<std::string> ProbeArguments;
 };
 
+void PrintTo(const SameReportCase& c, std::ostream* os) { *os << c.Name; }
+
 class ReportProgramOutput : public testing::TestWithParam<SameReportCase> {};
 
 TEST_P(ReportProgramOutput, EqualsTheWindowsClipboardForTheSameSwitches)
@@ -199,6 +201,8 @@ struct UsageCase {
     std::vector<std::string> Arguments;
     std::string ErrorStart;
 };
+
+void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.Name; }
 
 class ReportProgramUsage : public testing::TestWithParam<UsageCase> {};
 

@@ -1,10 +1,10 @@
 // The terminal front end in-process, with the machine replaced: which drives
 // and language it takes, how a failure of the drive service ends it, and the
 // JSON of tables the sample files do not make.
-#include "platform/PlatformError.h"
-#include "platform/file/RecordedDriveService.h"
-#include "platform/terminal/DriveTableJson.h"
-#include "platform/terminal/TerminalReport.h"
+#include "model/PlatformError.h"
+#include "drives/RecordedDriveService.h"
+#include "report/DriveTableJson.h"
+#include "brelvon-report/TerminalReport.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ struct Outcome {
     std::string Err;
 };
 
-Outcome RunWith(const TerminalMachine& machine, std::vector<std::string> arguments)
+Outcome RunWith(const Machine& machine, std::vector<std::string> arguments)
 {
     arguments.insert(arguments.begin(), "/usr/bin/brelvon-report");
     std::ostringstream out;
@@ -31,7 +31,7 @@ Outcome RunWith(const TerminalMachine& machine, std::vector<std::string> argumen
     return run;
 }
 
-TerminalMachine MachineWithOneDrive(std::uint16_t langId)
+Machine MachineWithOneDrive(std::uint16_t langId)
 {
     DriveRecord system;
     system.Letter = 'C';
@@ -54,7 +54,7 @@ TEST(TerminalReport, ReportsTheMachinesDrivesInTheSystemLanguage)
 
 TEST(TerminalReport, DriveServiceFailureEndsWithOneLineAndStatus1)
 {
-    TerminalMachine machine = MachineWithOneDrive(0x0409);
+    Machine machine = MachineWithOneDrive(0x0409);
     machine.Drives = []() -> std::unique_ptr<DriveService> { throw PlatformError("cannot read /proc/self/mountinfo"); };
     for (const bool json : {false, true}) {
         const Outcome run = RunWith(machine, json ? std::vector<std::string>{"--json"} : std::vector<std::string>{});

@@ -4,7 +4,7 @@
 // the machine (a df, another test's survey) meets the hung mount.
 #include "HungFileSystem.h"
 
-#include "platform/linux/LinuxDriveServiceFactory.h"
+#include "os/linux/LinuxDriveServiceFactory.h"
 #include "survey/DriveSurvey.h"
 
 #include <gtest/gtest.h>

@@ -11,14 +11,16 @@
 //   ... --tolerance BYTES                         how far free space may move meanwhile
 //   ... --label C=HEX                             C:'s label, as hexadecimal UTF-8 bytes
 //   ... --locale fr_LU.UTF-8                      the system LANGID must be ours for it
-#include "platform/NumberLocale.h"
-#include "platform/PlatformError.h"
-#include "platform/SystemLanguage.h"
-#include "platform/windows/ErrorModeGuard.h"
-#include "platform/windows/WideText.h"
-#include "platform/windows/Win32DriveType.h"
-#include "platform/windows/WindowsDrive.h"
-#include "platform/windows/WindowsDriveService.h"
+#include "os/SystemLanguage.h"
+#include "os/SystemNumberLocale.h"
+#include "text/NumberLocale.h"
+#include "model/PlatformError.h"
+#include "text/LanguageIds.h"
+#include "os/windows/ErrorModeGuard.h"
+#include "os/windows/WideText.h"
+#include "os/windows/Win32DriveType.h"
+#include "os/windows/WindowsDrive.h"
+#include "os/windows/WindowsDriveService.h"
 #include "survey/DriveSurvey.h"
 
 #include <cstdio>
@@ -140,7 +142,7 @@ void CheckNumberLocales()
         {"xx_QQ", ".", ","},
     };
     for (const auto& c : cases) {
-        const NumberLocale locale = NumberLocale::ForName(c.Name);
+        const NumberLocale locale = NumberLocaleForName(c.Name);
         const bool groupOk = c.Group != nullptr ? locale.GroupSeparator() == c.Group
                                                 : !locale.GroupSeparator().empty() &&
                                                       locale.GroupSeparator() != locale.DecimalSeparator();
@@ -148,7 +150,7 @@ void CheckNumberLocales()
               std::string("separators of the locale \"") + c.Name + "\"",
               Hex(locale.DecimalSeparator()) + " " + Hex(locale.GroupSeparator()));
     }
-    const NumberLocale user = NumberLocale::FromEnvironment();
+    const NumberLocale user = SystemNumberLocale();
     Check(!user.DecimalSeparator().empty() && user.DecimalSeparator() != user.GroupSeparator(),
           "the user's locale has a decimal separator of its own");
 }

@@ -62,7 +62,7 @@ check() { # check NAME COMMAND...: passes when the command succeeds
 # --- cross build -----------------------------------------------------------
 build_log="$cross_dir.log"
 mkdir -p "$cross_dir"
-if ! { cmake -S "$source_dir/tests/windows/cross" -B "$cross_dir" \
+if ! { cmake -S "$source_dir/tests/integration/wine/cross" -B "$cross_dir" \
            --toolchain "$source_dir/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release &&
        cmake --build "$cross_dir" -j"$(nproc)"; } >"$build_log" 2>&1; then
     tail -n 40 "$build_log"

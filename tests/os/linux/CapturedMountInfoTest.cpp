@@ -1,4 +1,4 @@
-#include "platform/linux/CapturedMountInfo.h"
+#include "os/linux/CapturedMountInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +23,8 @@ struct CapturedCase {
     const char* File;
     const char* ExpectedJson;
 };
+
+void PrintTo(const CapturedCase& c, std::ostream* os) { *os << c.File; }
 
 class ClassifiesCapturedTables : public ::testing::TestWithParam<CapturedCase> {};
 

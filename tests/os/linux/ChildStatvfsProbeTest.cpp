@@ -1,5 +1,5 @@
-#include "platform/linux/ChildStatvfsProbe.h"
-#include "platform/linux/LinuxDrive.h"
+#include "os/linux/ChildStatvfsProbe.h"
+#include "os/linux/LinuxDrive.h"
 
 #include <gtest/gtest.h>
 

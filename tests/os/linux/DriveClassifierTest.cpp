@@ -1,5 +1,5 @@
-#include "platform/linux/DriveClassifier.h"
-#include "platform/linux/MountInfoParser.h"
+#include "os/linux/DriveClassifier.h"
+#include "os/linux/MountInfoParser.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +86,8 @@ struct MachineCase {
     Machine Setup;
     std::vector<std::string> Expected;
 };
+
+void PrintTo(const MachineCase& c, std::ostream* os) { *os << c.Name; }
 
 class ClassifiesMadeUpMachines : public ::testing::TestWithParam<MachineCase> {};
 
@@ -269,6 +271,8 @@ struct TypeCase {
     bool AskInChild;
 };
 
+void PrintTo(const TypeCase& c, std::ostream* os) { *os << ::testing::PrintToString(std::string(c.Line)); }
+
 class TypesMounts : public ::testing::TestWithParam<TypeCase> {};
 
 TEST(Classifier, LocalMountInsideANetworkShareIsAskedInAChild) {
@@ -322,6 +326,8 @@ struct SourceCase {
     const char* Source;
     bool Network;
 };
+
+void PrintTo(const SourceCase& c, std::ostream* os) { *os << ::testing::PrintToString(std::string(c.Source)); }
 
 class RecognisesNetworkSources : public ::testing::TestWithParam<SourceCase> {};
 

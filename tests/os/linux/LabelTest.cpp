@@ -1,7 +1,7 @@
-#include "platform/linux/LabelReader.h"
-#include "platform/linux/LabelText.h"
+#include "os/linux/LabelReader.h"
+#include "os/linux/LabelText.h"
 
-#include "linux/TempTree.h"
+#include "os/linux/TempTree.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,8 @@ struct TextCase {
     std::string Input;
     std::string Expected;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) { *os << ::testing::PrintToString(c.Input); }
 
 class DecodesUdevEscapes : public ::testing::TestWithParam<TextCase> {};
 
@@ -63,6 +65,15 @@ TEST(Label, ByLabelLinkComesBeforeUdevDatabase) {
     const LabelReader labels(dev.Root(), dev.Root() / "udev");
     EXPECT_EQ(labels.Read("/nowhere", DeviceNumber{259, 999999}, false), "Holiday Photos");
     EXPECT_EQ(labels.Read("/nowhere", DeviceNumber{259, 999998}, false), std::nullopt);
+}
+
+// The Linux drive service names a volume without a label after its mount
+// point, which may hold any bytes but NUL and '/' in its names.
+TEST(TextCleaning, VolumeNamedAfterItsMountPointIsCleanedToo)
+{
+    EXPECT_EQ(VolumeNameOf(std::nullopt, "/mnt/a\nb\tc\xFF"), "/mnt/a b c\xEF\xBF\xBD");
+    EXPECT_EQ(VolumeNameOf(std::string("Photos\x1b[2J"), "/media/x"), "Photos [2J");
+    EXPECT_EQ(VolumeNameOf(std::string(), "/srv/with space\\and\\backslash"), "/srv/with space\\and\\backslash");
 }
 
 }  // namespace

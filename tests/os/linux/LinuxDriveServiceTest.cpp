@@ -1,8 +1,8 @@
-#include "platform/PlatformError.h"
-#include "platform/linux/LinuxDriveService.h"
-#include "platform/linux/LinuxDriveServiceFactory.h"
+#include "model/PlatformError.h"
+#include "os/linux/LinuxDriveService.h"
+#include "os/linux/LinuxDriveServiceFactory.h"
 
-#include "linux/TempTree.h"
+#include "os/linux/TempTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/linux/MountInfoParser.h"
+#include "os/linux/MountInfoParser.h"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +22,8 @@ struct ParsedLineCase {
     std::string Source;
     std::string SuperOptions;
 };
+
+void PrintTo(const ParsedLineCase& c, std::ostream* os) { *os << c.Name; }
 
 class ParsesRealLines : public ::testing::TestWithParam<ParsedLineCase> {};
 

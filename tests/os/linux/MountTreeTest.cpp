@@ -1,5 +1,5 @@
-#include "platform/linux/MountInfoParser.h"
-#include "platform/linux/MountTree.h"
+#include "os/linux/MountInfoParser.h"
+#include "os/linux/MountTree.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,8 @@ struct HiddenCase {
     std::string MountInfoText;
     std::set<unsigned> HiddenIds;
 };
+
+void PrintTo(const HiddenCase& c, std::ostream* os) { *os << c.Name; }
 
 class FindsHiddenMounts : public ::testing::TestWithParam<HiddenCase> {};
 

@@ -1,6 +1,6 @@
-#include "platform/linux/SysfsReader.h"
+#include "os/linux/SysfsReader.h"
 
-#include "linux/TempTree.h"
+#include "os/linux/TempTree.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +72,8 @@ struct FactsCase {
     bool Optical;
     bool Zram;
 };
+
+void PrintTo(const FactsCase& c, std::ostream* os) { *os << c.Name; }
 
 class ReadsBlockDeviceFacts : public ::testing::TestWithParam<FactsCase> {};
 

@@ -2,7 +2,7 @@
 // widgets agree with the model after each of them.
 #include "BindingHarness.h"
 
-#include "platform/qt/UnhandledErrorReport.h"
+#include "ui/qt/UnhandledErrorReport.h"
 
 #include <QAbstractButton>
 #include <QApplication>

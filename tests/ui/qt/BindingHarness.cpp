@@ -1,8 +1,8 @@
 #include "BindingHarness.h"
 
-#include "platform/file/DriveFile.h"
-#include "platform/file/RecordedDriveService.h"
-#include "platform/qt/WindowStyle.h"
+#include "drives/DriveFile.h"
+#include "drives/RecordedDriveService.h"
+#include "ui/qt/WindowStyle.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "control/MainForm.h"
-#include "platform/MemoryClipboard.h"
-#include "platform/qt/MainFormBinding.h"
+#include "refresh/MainForm.h"
+#include "model/MemoryClipboard.h"
+#include "ui/qt/MainFormBinding.h"
 
 #include <QColor>
 #include <QString>

@@ -3,8 +3,8 @@
 // widgets of rows that come back.
 #include "BindingHarness.h"
 
-#include "platform/qt/FontFaces.h"
-#include "platform/qt/ModelLabel.h"
+#include "ui/qt/FontFaces.h"
+#include "ui/qt/ModelLabel.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -75,8 +75,8 @@ void BindingLayoutTest::WidgetGeometryMatchesTheModel()
     BindingHarness::Settle();
 
     const brelvon::Control& form = harness.Model().Window;
-    QCOMPARE(harness.Window().size(), QSize(harness.Pixels(form.Width - brelvon::MainWindow::FrameExtraWidth),
-                                            harness.Pixels(form.Height - brelvon::MainWindow::FrameExtraHeight)));
+    QCOMPARE(harness.Window().size(), QSize(harness.Pixels(form.Width - brelvon::Form::FrameExtraWidth),
+                                            harness.Pixels(form.Height - brelvon::Form::FrameExtraHeight)));
     QSet<QString> modelNames;
     harness.Model().ForEachControl([&](const brelvon::Control& control) {
         if (control.Kind == brelvon::ControlKind::Form) return;

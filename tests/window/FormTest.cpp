@@ -1,4 +1,4 @@
-#include "platform/PlatformError.h"
+#include "model/PlatformError.h"
 #include "window/MainWindow.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +84,7 @@ TEST(MainWindow, HasTheFortyFourDescribedControls)
     });
     EXPECT_EQ(controls, 44);  // OptLang counts once
     EXPECT_TRUE(window.OptLang.Exists(2));
-    EXPECT_EQ(window.Window.Height - MainWindow::FrameExtraHeight, 2940);
+    EXPECT_EQ(window.Window.Height - Form::FrameExtraHeight, 2940);
 }
 
 TEST(MainWindow, FocusOrderStartsAtButFocusAndEndsAtTheFrenchButton)

@@ -1,0 +1,36 @@
+#include "startup/Startup.h"
+
+#include "drives/DriveFile.h"
+#include "drives/RecordedDriveService.h"
+#include "os/SystemDrives.h"
+#include "os/SystemLanguage.h"
+#include "os/SystemNumberLocale.h"
+
+namespace brelvon {
+
+Machine ThisMachine() { return {MakeSystemDriveServiceFactory(), SystemDefaultLangId(), SystemNumberLocale()}; }
+
+DriveServiceFactory ChooseDrives(const std::optional<std::string>& drivesFile, const Machine& machine)
+{
+    if (drivesFile) return RecordedDriveService::Factory(LoadDriveFile(*drivesFile));
+    return machine.Drives;
+}
+
+Services StartupServices(const CommandLine& line, const Machine& machine)
+{
+    Services services;
+    services.Drives = ChooseDrives(line.DrivesFile, machine);
+    services.Locale = machine.Locale;
+    services.SystemLangId = machine.SystemLangId;
+    services.Application.ExeName = line.ExeName;
+    services.Application.ArgumentText = line.ArgumentText;
+    return services;
+}
+
+std::string VersionLine()
+{
+    const ApplicationFacts facts;
+    return facts.Title + " " + facts.VersionText();
+}
+
+}  // namespace brelvon
