@@ -48,7 +48,7 @@ for target in "${targets[@]}"; do
     # shellcheck disable=SC2206  # the extra seed folders are separated by spaces
     seeds=("$root/fuzz/corpus/$target" "$root/fuzz/regressions/$target" ${extra[$target]:-})
     echo "== $target: $seconds s"
-    if ! nice -n 10 "$build/fuzz/fuzz_$target" "${options[@]}" "$corpus" "${seeds[@]}" 2>"$build/$target.log"; then
+    if ! nice -n 10 "$build/bin/fuzz_$target" "${options[@]}" "$corpus" "${seeds[@]}" 2>"$build/$target.log"; then
         failed+=("$target")
         grep -E 'broken contract|ERROR: |SUMMARY: |Test unit written' "$build/$target.log" || true
     fi
