@@ -6,7 +6,8 @@
 
 namespace {
 
-void LinuxSurvey(benchmark::State& state) {
+void LinuxSurvey(benchmark::State& state)
+{
     const brelvon::DriveServiceFactory factory = brelvon::MakeLinuxDriveServiceFactory();
     for (auto _ : state) {
         const auto service = factory();

@@ -9,10 +9,10 @@
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 //
 //   brelvon_bench_qt_click [CLICKS]     (default 2000)
-#include "refresh/MainForm.h"
-#include "model/MemoryClipboard.h"
 #include "drives/DriveFile.h"
 #include "drives/RecordedDriveService.h"
+#include "model/MemoryClipboard.h"
+#include "refresh/MainForm.h"
 #include "ui/qt/MainFormBinding.h"
 #include "ui/qt/WindowStyle.h"
 
@@ -104,7 +104,7 @@ int main(int argc, char** argv)
                 qPrintable(QGuiApplication::platformName()));
     std::printf("  repaint what changed: median %.3f ms, p90 %.3f ms\n", changed.MedianMs, changed.P90Ms);
     std::printf("  repaint everything:   median %.3f ms, p90 %.3f ms\n", everything.MedianMs, everything.P90Ms);
-    std::printf("limit step moving 29 markers, repaint what changed: median %.3f ms, p90 %.3f ms\n",
-                limitStep.MedianMs, limitStep.P90Ms);
+    std::printf("limit step moving 29 markers, repaint what changed: median %.3f ms, p90 %.3f ms\n", limitStep.MedianMs,
+                limitStep.P90Ms);
     return 0;
 }

@@ -1,10 +1,10 @@
 // One full refresh of the main window model with 29 rows (24 drives of every
 // category, four subtotals and the total): survey, thresholds, row removal and
 // creation, texts, styles and bars.
-#include "refresh/MainForm.h"
-#include "model/MemoryClipboard.h"
 #include "drives/DriveFile.h"
 #include "drives/RecordedDriveService.h"
+#include "model/MemoryClipboard.h"
+#include "refresh/MainForm.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,8 +13,8 @@ namespace {
 brelvon::Services BenchServices(brelvon::Clipboard& clipboard)
 {
     brelvon::Services services;
-    services.Drives = brelvon::RecordedDriveService::Factory(
-        brelvon::LoadDriveFile(BRELVON_BENCH_DATA "/twenty-four-drives.json"));
+    services.Drives =
+        brelvon::RecordedDriveService::Factory(brelvon::LoadDriveFile(BRELVON_BENCH_DATA "/twenty-four-drives.json"));
     services.SystemClipboard = &clipboard;
     services.Application.ArgumentText = "-Rd1 -Cd1 -Nd1";
     return services;

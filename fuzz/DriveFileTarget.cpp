@@ -2,8 +2,8 @@
 #include "FuzzForm.h"
 #include "FuzzTargets.h"
 
-#include "text/TextCleaning.h"
 #include "drives/DriveFile.h"
+#include "text/TextCleaning.h"
 
 namespace brelvon::fuzz {
 

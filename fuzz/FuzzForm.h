@@ -1,9 +1,9 @@
 #pragma once
 
-#include "refresh/MainForm.h"
-#include "model/MemoryClipboard.h"
-#include "text/NumberLocale.h"
 #include "drives/DriveRecord.h"
+#include "model/MemoryClipboard.h"
+#include "refresh/MainForm.h"
+#include "text/NumberLocale.h"
 
 #include <cstdint>
 #include <string>

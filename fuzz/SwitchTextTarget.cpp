@@ -2,8 +2,8 @@
 #include "FuzzForm.h"
 #include "FuzzTargets.h"
 
-#include "refresh/StartUpSwitches.h"
 #include "drives/DriveFile.h"
+#include "refresh/StartUpSwitches.h"
 
 namespace brelvon::fuzz {
 

@@ -1,8 +1,8 @@
 #include "brelvon-report/TerminalReport.h"
 
-#include "refresh/MainForm.h"
 #include "drives/DriveFile.h"
 #include "model/MemoryClipboard.h"
+#include "refresh/MainForm.h"
 #include "report/DriveTableJson.h"
 #include "startup/CommandLine.h"
 
@@ -43,17 +43,19 @@ int Fail(std::ostream& err, const std::string& message, int status)
 int RunTerminalReport(const std::vector<std::string>& arguments, const Machine& machine, std::ostream& out,
                       std::ostream& err)
 {
-    const CommandLine line = ParseCommandLine(arguments, CommandLineRules{.AcceptJson = true,
-                                                                           .RejectUnknownLongOptions = true});
+    const CommandLine line =
+        ParseCommandLine(arguments, CommandLineRules{.AcceptJson = true, .RejectUnknownLongOptions = true});
     if (!line.Error.empty()) return Fail(err, line.Error + " (see --help)", terminal_exit::Usage);
 
     if (line.Help) {
         WriteUsage(out);
-        return out.flush() ? terminal_exit::Success : Fail(err, "cannot write to standard output", terminal_exit::Failure);
+        return out.flush() ? terminal_exit::Success
+                           : Fail(err, "cannot write to standard output", terminal_exit::Failure);
     }
     if (line.Version) {
         out << VersionLine() << '\n';
-        return out.flush() ? terminal_exit::Success : Fail(err, "cannot write to standard output", terminal_exit::Failure);
+        return out.flush() ? terminal_exit::Success
+                           : Fail(err, "cannot write to standard output", terminal_exit::Failure);
     }
 
     Services services;

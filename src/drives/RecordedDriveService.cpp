@@ -8,8 +8,7 @@ class RecordedDrive final : public Drive {
 public:
     RecordedDrive(std::shared_ptr<const std::vector<DriveRecord>> records, std::size_t index)
         : records_(std::move(records)), record_((*records_)[index])
-    {
-    }
+    {}
 
     [[nodiscard]] DriveType Type() const override { return record_.Type; }
     [[nodiscard]] char Letter() const override { return record_.Letter; }
@@ -28,8 +27,7 @@ private:
 
 RecordedDriveService::RecordedDriveService(std::shared_ptr<const std::vector<DriveRecord>> records)
     : records_(std::move(records))
-{
-}
+{}
 
 std::vector<std::unique_ptr<Drive>> RecordedDriveService::Drives()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "drives/DriveService.h"
 #include "drives/DriveRecord.h"
+#include "drives/DriveService.h"
 
 #include <memory>
 #include <vector>

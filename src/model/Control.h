@@ -39,12 +39,12 @@ inline constexpr Rgb ButtonFace{240, 240, 240};
 // mirrors the control into a real widget after every event.
 struct Control {
     ControlKind Kind = ControlKind::Label;
-    std::string Name;        // the control's name; for an array element, the array's name
-    int Index = 0;           // element index of a control array; 0 for a plain control
+    std::string Name;              // the control's name; for an array element, the array's name
+    int Index = 0;                 // element index of a control array; 0 for a plain control
     Control* Container = nullptr;  // the frame holding it; nullptr for the window
 
-    std::string Text;        // the caption, or the text of a text box
-    int Value = 0;           // check box: 0 unticked, 1 ticked; option button: 1 when selected
+    std::string Text;  // the caption, or the text of a text box
+    int Value = 0;     // check box: 0 unticked, 1 ticked; option button: 1 when selected
 
     int Left = 0;
     int Top = 0;
@@ -55,17 +55,17 @@ struct Control {
 
     Rgb BackColor = colors::WindowGrey;
     Rgb ForeColor = colors::Black;
-    bool Opaque = true;      // labels: the background is painted, else transparent
-    bool Bordered = false;   // labels: a single-line border
+    bool Opaque = true;     // labels: the background is painted, else transparent
+    bool Bordered = false;  // labels: a single-line border
 
     std::string FontName = "MS Sans Serif";
     double FontSize = 8.25;
     bool FontBold = false;
     bool FontItalic = false;
     TextAlignment Alignment = TextAlignment::Left;
-    int MaxLength = 0;       // text boxes: characters that can be typed, 0 for no limit
+    int MaxLength = 0;  // text boxes: characters that can be typed, 0 for no limit
 
-    std::string Tag;         // free text, read back unchanged
+    std::string Tag;  // free text, read back unchanged
 
     // Lines only: end points and colour.
     int X1 = 0;
@@ -74,8 +74,8 @@ struct Control {
     int Y2 = 0;
     Rgb BorderColor = colors::Black;
 
-    int TabIndex = -1;       // place in the focus order; -1 when it never takes the focus
-    int Stacking = 0;        // among siblings, lower values lie on top
+    int TabIndex = -1;  // place in the focus order; -1 when it never takes the focus
+    int Stacking = 0;   // among siblings, lower values lie on top
 
     // "Text3(2)" for an array element, "Text3" otherwise.
     [[nodiscard]] std::string FullName() const;

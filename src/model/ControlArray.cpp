@@ -25,14 +25,12 @@ Control& ControlArray::operator()(int index)
     return *elements_[static_cast<std::size_t>(index)];
 }
 
-const Control& ControlArray::operator()(int index) const
-{
-    return const_cast<ControlArray&>(*this)(index);
-}
+const Control& ControlArray::operator()(int index) const { return const_cast<ControlArray&>(*this)(index); }
 
 bool ControlArray::Exists(int index) const
 {
-    return index >= 1 && static_cast<std::size_t>(index) < elements_.size() && elements_[static_cast<std::size_t>(index)];
+    return index >= 1 && static_cast<std::size_t>(index) < elements_.size() &&
+           elements_[static_cast<std::size_t>(index)];
 }
 
 int ControlArray::UpperBound() const

@@ -27,14 +27,10 @@ constexpr std::array BeforeHeadings{
 };
 
 constexpr std::array FromHeadings{
-    Caption{&MainWindow::Label1, "Disk", "Disq."},
-    Caption{&MainWindow::Label2, "Label", "Volume"},
-    Caption{&MainWindow::Label3, "Size", "Taille"},
-    Caption{&MainWindow::Label4, "Free", "Libre"},
-    Caption{&MainWindow::Label5, "Used", "Utilisé"},
-    Caption{&MainWindow::Label6, "% Used", "% Utilisé"},
-    Caption{&MainWindow::Label7, "Graph", "Graphique"},
-    Caption{&MainWindow::ButExit, "E X I T", "QUITTE"},
+    Caption{&MainWindow::Label1, "Disk", "Disq."},       Caption{&MainWindow::Label2, "Label", "Volume"},
+    Caption{&MainWindow::Label3, "Size", "Taille"},      Caption{&MainWindow::Label4, "Free", "Libre"},
+    Caption{&MainWindow::Label5, "Used", "Utilisé"},     Caption{&MainWindow::Label6, "% Used", "% Utilisé"},
+    Caption{&MainWindow::Label7, "Graph", "Graphique"},  Caption{&MainWindow::ButExit, "E X I T", "QUITTE"},
     Caption{&MainWindow::ButAbout, "About", "A propos"},
 };
 

@@ -56,7 +56,8 @@ void MainForm::Initialize(bool copyReport)
         for (Control* bottom : {&w.ButExit, &w.ButAbout, &w.FramEnd, &w.OptLang(1), &w.OptLang(2)}) {
             bottom->Tag = std::to_string(bottom->Top);
         }
-        for (Control* moved : {&w.Lab51, &w.Lab53, &w.ButRedMin, &w.CheckRemov}) moved->Tag = std::to_string(moved->Left);
+        for (Control* moved : {&w.Lab51, &w.Lab53, &w.ButRedMin, &w.CheckRemov})
+            moved->Tag = std::to_string(moved->Left);
 
         // 2. Defaults: fixed drives and RAM disks only, megabytes, English.
         w.CheckNet.Value = 0;
@@ -80,8 +81,7 @@ void MainForm::Initialize(bool copyReport)
         }
 
         // 5. Switches, in this order; Loading is raised before each takes effect.
-        const std::string_view text =
-            SwitchText(services_.Application.ArgumentText, services_.Application.ExeName);
+        const std::string_view text = SwitchText(services_.Application.ArgumentText, services_.Application.ExeName);
         struct BoxSwitch {
             std::string_view Name;
             Control* Box;
@@ -106,7 +106,8 @@ void MainForm::Initialize(bool copyReport)
             state_.CaptionsPending = FormState::Raised;
             state_.LayoutPending = FormState::Raised;
         }
-        for (const auto& [name, limit] : {std::pair{"-Mn", &state_.CmdBlueLimit}, std::pair{"-Mx", &state_.CmdRedLimit}}) {
+        for (const auto& [name, limit] :
+             {std::pair{"-Mn", &state_.CmdBlueLimit}, std::pair{"-Mx", &state_.CmdRedLimit}}) {
             const LimitSwitch read = ReadLimitSwitch(text, name);
             if (!read.Occurs) continue;
             if (read.ReadNumber) state_.Loading = FormState::Raised;

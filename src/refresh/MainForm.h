@@ -1,10 +1,10 @@
 #pragma once
 
-#include "window/AboutWindow.h"
 #include "refresh/FormState.h"
 #include "refresh/RefreshPhase.h"
 #include "refresh/Services.h"
 #include "survey/DriveTable.h"
+#include "window/AboutWindow.h"
 #include "window/MainWindow.h"
 
 #include <functional>

@@ -41,7 +41,8 @@ void PlaceMarker(Control& marker, int x, int rowTop, int rowHeight)
 void ResetGeometry(MainWindow& window)
 {
     window.Window.Height = window.Window.TagNumber();
-    for (Control* control : {&window.FramEnd, &window.ButExit, &window.ButAbout, &window.OptLang(1), &window.OptLang(2)}) {
+    for (Control* control :
+         {&window.FramEnd, &window.ButExit, &window.ButAbout, &window.OptLang(1), &window.OptLang(2)}) {
         control->Top = control->TagNumber();
         control->Visible = false;
     }
@@ -70,8 +71,8 @@ std::int16_t LayOutRows(MainWindow& window, const DriveTable& table, const Langu
             window.Lin2(1).Visible = true;
         } else {
             const int gap = RowGap(table, i);
-            for (ControlArray* cells : {&window.Text1, &window.Text2, &window.Text3, &window.Text4, &window.Text5,
-                                        &window.Text6}) {
+            for (ControlArray* cells :
+                 {&window.Text1, &window.Text2, &window.Text3, &window.Text4, &window.Text5, &window.Text6}) {
                 Control& cell = window.CreateElement(*cells, i);
                 cell.Top = (*cells)(i - 1).Top + (*cells)(1).Height + gap;
                 cell.Visible = true;

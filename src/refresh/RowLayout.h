@@ -1,11 +1,11 @@
 #pragma once
 
-#include "text/NumberLocale.h"
-#include "survey/DriveTable.h"
-#include "survey/LanguageWords.h"
-#include "window/MainWindow.h"
 #include "refresh/RowStyle.h"
 #include "refresh/Thresholds.h"
+#include "survey/DriveTable.h"
+#include "survey/LanguageWords.h"
+#include "text/NumberLocale.h"
+#include "window/MainWindow.h"
 
 #include <cstdint>
 

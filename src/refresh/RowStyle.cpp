@@ -54,8 +54,7 @@ void StyleRow(MainWindow& window, int i, const DriveTableRow& row, const Languag
     }
 
     switch (ChooseRowStyle(row, words, limits)) {
-    case RowStyle::StylePlain:
-        break;
+    case RowStyle::StylePlain: break;
     case RowStyle::StyleNotReady:
         window.Text2(i).FontItalic = true;
         for (std::size_t c = 1; c < cells.size(); ++c) cells[c]->ForeColor = TextGrey;

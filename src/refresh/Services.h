@@ -1,8 +1,8 @@
 #pragma once
 
+#include "drives/DriveService.h"
 #include "model/ApplicationFacts.h"
 #include "model/Clipboard.h"
-#include "drives/DriveService.h"
 #include "text/NumberLocale.h"
 
 #include <cstdint>

@@ -16,7 +16,7 @@ namespace brelvon {
 
 // A number switch such as "-Mn" followed by a number.
 struct LimitSwitch {
-    bool Occurs = false;    // the name occurs in the text
+    bool Occurs = false;      // the name occurs in the text
     bool ReadNumber = false;  // one of the candidates after it was a number
     std::int16_t Value = -1;  // the limit after the clamp; -1 when the name does not occur
 };

@@ -22,14 +22,10 @@ json RowJson(const DriveTableRow& row)
         // The survey keeps category names on drive rows only; a subtotal is
         // labelled with the name of the category it closes.
         const json category = row.RowKind == row_kind::Total ? json(nullptr) : json(row.RowLabel);
-        return {{"kind", KindName(row.RowKind)},
-                {"letter", nullptr},
-                {"label", row.RowLabel},
-                {"totalMb", OrNull(row.TotalMb)},
-                {"freeMb", OrNull(row.FreeMb)},
-                {"usedMb", OrNull(row.UsedMb)},
-                {"percentUsed", row.PercentUsed},
-                {"category", category}};
+        return {{"kind", KindName(row.RowKind)},  {"letter", nullptr},
+                {"label", row.RowLabel},          {"totalMb", OrNull(row.TotalMb)},
+                {"freeMb", OrNull(row.FreeMb)},   {"usedMb", OrNull(row.UsedMb)},
+                {"percentUsed", row.PercentUsed}, {"category", category}};
     }
     // The survey gives details to exactly the drives that were ready.
     const DriveDetails details = row.Details.value_or(DriveDetails{});

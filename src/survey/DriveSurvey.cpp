@@ -16,16 +16,11 @@ int CategoryOf(DriveType type, const SurveyOptions& options)
 {
     switch (type) {
     case DriveType::Fixed:
-    case DriveType::RamDisk:
-        return row_kind::FixedCategory;
-    case DriveType::CdRom:
-        return options.ListCdRom ? row_kind::CdRomCategory : 0;
-    case DriveType::Removable:
-        return options.ListRemovable ? row_kind::RemovableCategory : 0;
-    case DriveType::Network:
-        return options.ListNetwork ? row_kind::NetworkCategory : 0;
-    case DriveType::Unknown:
-        break;
+    case DriveType::RamDisk: return row_kind::FixedCategory;
+    case DriveType::CdRom: return options.ListCdRom ? row_kind::CdRomCategory : 0;
+    case DriveType::Removable: return options.ListRemovable ? row_kind::RemovableCategory : 0;
+    case DriveType::Network: return options.ListNetwork ? row_kind::NetworkCategory : 0;
+    case DriveType::Unknown: break;
     }
     return 0;
 }
@@ -33,14 +28,10 @@ int CategoryOf(DriveType type, const SurveyOptions& options)
 const std::string& CategoryName(int category, const SurveyOptions& options)
 {
     switch (category) {
-    case row_kind::CdRomCategory:
-        return options.CdRomName;
-    case row_kind::RemovableCategory:
-        return options.RemovableName;
-    case row_kind::NetworkCategory:
-        return options.NetworkName;
-    default:
-        return options.Words.FixedWord;
+    case row_kind::CdRomCategory: return options.CdRomName;
+    case row_kind::RemovableCategory: return options.RemovableName;
+    case row_kind::NetworkCategory: return options.NetworkName;
+    default: return options.Words.FixedWord;
     }
 }
 

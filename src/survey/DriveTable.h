@@ -12,7 +12,7 @@ namespace brelvon {
 // Row kinds: drive rows carry their category 1 to 4, subtotal rows 50 plus the
 // category, the total row 100.
 namespace row_kind {
-inline constexpr int FixedCategory = 1;    // fixed drives and RAM disks
+inline constexpr int FixedCategory = 1;  // fixed drives and RAM disks
 inline constexpr int CdRomCategory = 2;
 inline constexpr int RemovableCategory = 3;
 inline constexpr int NetworkCategory = 4;
@@ -28,7 +28,7 @@ struct DriveTableRow {
     std::optional<std::int64_t> TotalMb;
     std::optional<std::int64_t> FreeMb;
     std::optional<std::int64_t> UsedMb;
-    int PercentUsed = 0;   // 0 to 100
+    int PercentUsed = 0;  // 0 to 100
     int RowKind = 0;
     std::string CategoryName;  // drive rows only
     // Drive rows of ready drives: what the drive service knows beyond the columns.

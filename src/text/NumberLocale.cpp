@@ -40,8 +40,7 @@ void Increment(std::string& digits)
 
 NumberLocale::NumberLocale(std::string decimalSeparator, std::string groupSeparator)
     : decimal_(std::move(decimalSeparator)), group_(std::move(groupSeparator))
-{
-}
+{}
 
 std::optional<double> NumberLocale::Parse(std::string_view text) const
 {
@@ -112,8 +111,9 @@ std::string NumberLocale::FormatGrouped(double value, int decimals) const
     const int keep = exponent + 1 + decimals;
     std::string scaled;
     if (keep >= 0) {
-        scaled = keep <= static_cast<int>(mantissa.size()) ? mantissa.substr(0, static_cast<std::size_t>(keep))
-                                                            : mantissa + std::string(static_cast<std::size_t>(keep) - mantissa.size(), '0');
+        scaled = keep <= static_cast<int>(mantissa.size())
+                     ? mantissa.substr(0, static_cast<std::size_t>(keep))
+                     : mantissa + std::string(static_cast<std::size_t>(keep) - mantissa.size(), '0');
         if (keep < static_cast<int>(mantissa.size()) && mantissa[static_cast<std::size_t>(keep)] >= '5') {
             if (scaled.empty()) scaled = "0";
             Increment(scaled);
@@ -129,7 +129,8 @@ std::string NumberLocale::FormatGrouped(double value, int decimals) const
 std::string NumberLocale::FormatScaled(std::int64_t scaled, int decimals) const
 {
     const bool negative = scaled < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
     std::string digits = std::to_string(magnitude);
     if (digits.size() < static_cast<std::size_t>(decimals) + 1) {
         digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');

@@ -60,8 +60,7 @@ Utf8Step Step(std::string_view text, std::size_t at)
 
 bool IsControlOrLineBreak(std::uint32_t codePoint)
 {
-    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == 0x2028 ||
-           codePoint == 0x2029;
+    return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F) || codePoint == 0x2028 || codePoint == 0x2029;
 }
 
 }  // namespace

@@ -13,7 +13,8 @@ constexpr Rgb ExitFace{192, 192, 192};
 Control TransparentLabel(std::string name, std::string text, int left, int top, int width, int height,
                          Control* container = nullptr)
 {
-    Control label = MakeControl(ControlKind::Label, std::move(name), std::move(text), left, top, width, height, container);
+    Control label =
+        MakeControl(ControlKind::Label, std::move(name), std::move(text), left, top, width, height, container);
     label.Opaque = false;
     return label;
 }
@@ -132,10 +133,9 @@ MainWindow::MainWindow()
 
     // Where controls overlap, the first of this list lies on top.
     const std::array<Control*, 29> stacking{
-        &OptLang(2), &OptLang(1), &ButAbout, &ButExit, &Frame3,  &ButFocus, &Text4(1), &Text6(1),
-        &Text5(1),   &Text3(1),   &Text2(1), &Text1(1), &Frame1, &Frame2,   &Frame4,   &FramEnd,
-        &LabTit2,    &LabTit1,    &Label6,   &Label4,   &Lab1(1), &Label1,  &Label7,   &Label5,
-        &Label3,     &Label2,     &Lin1(1),  &Lin2(1),  &Lab2(1)};
+        &OptLang(2), &OptLang(1), &ButAbout, &ButExit, &Frame3, &ButFocus, &Text4(1), &Text6(1), &Text5(1), &Text3(1),
+        &Text2(1),   &Text1(1),   &Frame1,   &Frame2,  &Frame4, &FramEnd,  &LabTit2,  &LabTit1,  &Label6,   &Label4,
+        &Lab1(1),    &Label1,     &Label7,   &Label5,  &Label3, &Label2,   &Lin1(1),  &Lin2(1),  &Lab2(1)};
     for (std::size_t i = 0; i < stacking.size(); ++i) stacking[i]->Stacking = static_cast<int>(i);
     // Inside a frame, controls stack in the order they are described.
     const std::array<std::array<Control*, 11>, 4> frameChildren{{
@@ -151,16 +151,16 @@ MainWindow::MainWindow()
     }
 
     // The order the Tab key follows.
-    const std::array<Control*, 23> focusOrder{
-        &ButFocus,  &Text1(1),  &Text2(1),   &Text3(1),  &Text5(1), &Text6(1),   &Text4(1),  &TextBlue,
-        &ButBlueMax, &ButBlueMin, &ButRedMin, &ButRedMax, &TextRed, &OptGb,      &OptMb,     &CheckCD,
-        &CheckRemov, &CheckNet,  &ButCopy,    &ButExit,   &ButAbout, &OptLang(1), &OptLang(2)};
+    const std::array<Control*, 23> focusOrder{&ButFocus, &Text1(1), &Text2(1),   &Text3(1),   &Text5(1),   &Text6(1),
+                                              &Text4(1), &TextBlue, &ButBlueMax, &ButBlueMin, &ButRedMin,  &ButRedMax,
+                                              &TextRed,  &OptGb,    &OptMb,      &CheckCD,    &CheckRemov, &CheckNet,
+                                              &ButCopy,  &ButExit,  &ButAbout,   &OptLang(1), &OptLang(2)};
     for (std::size_t i = 0; i < focusOrder.size(); ++i) focusOrder[i]->TabIndex = static_cast<int>(i);
 
-    for (Control* control : {&LabTit2, &LabTit1, &Frame1, &CheckNet, &CheckRemov, &CheckCD, &Frame2, &OptMb, &OptGb,
-                             &Frame3, &ButCopy, &Frame4, &Lab51, &ButBlueMin, &TextBlue, &ButBlueMax, &Lab52, &Lab53,
-                             &ButRedMin, &TextRed, &ButRedMax, &Lab54, &Label1, &Label2, &Label3, &Label4, &Label5,
-                             &Label6, &Label7}) {
+    for (Control* control :
+         {&LabTit2,   &LabTit1, &Frame1, &CheckNet,   &CheckRemov, &CheckCD,    &Frame2, &OptMb,  &OptGb,     &Frame3,
+          &ButCopy,   &Frame4,  &Lab51,  &ButBlueMin, &TextBlue,   &ButBlueMax, &Lab52,  &Lab53,  &ButRedMin, &TextRed,
+          &ButRedMax, &Lab54,   &Label1, &Label2,     &Label3,     &Label4,     &Label5, &Label6, &Label7}) {
         Register(*control);
     }
     for (ControlArray* array : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Lab2, &Lab1, &Lin1, &Lin2}) {

@@ -52,6 +52,7 @@ TEST_P(MalformedDriveFile, GivesOneLineNamingFileAndProblem)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     DriveFile, MalformedDriveFile,
     testing::Values(BadFile{"NotJson", "{drives", "not valid JSON"},
@@ -71,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadFile{"FreeAboveTotal", R"({"drives": [{"letter": "C", "type": 2, "total": 1, "free": 2}]})", "drive 1: \"free\" is larger than \"total\""},
                     BadFile{"LabelNotText", R"({"drives": [{"letter": "C", "type": 2, "total": 1, "free": 0, "label": 7}]})", "drive 1: \"label\" must be text"}),
     [](const testing::TestParamInfo<BadFile>& info) { return std::string(info.param.Name); });
+// clang-format on
 
 TEST(DriveFile, MissingFileNamesTheFile)
 {
@@ -82,10 +84,7 @@ TEST(DriveFile, MissingFileNamesTheFile)
     }
 }
 
-TEST(DriveFile, AFolderIsNotADriveFile)
-{
-    EXPECT_THROW((void)LoadDriveFile(BRELVON_TEST_DATA), DriveFileError);
-}
+TEST(DriveFile, AFolderIsNotADriveFile) { EXPECT_THROW((void)LoadDriveFile(BRELVON_TEST_DATA), DriveFileError); }
 
 TEST(DriveFile, TheSampleFileLoads)
 {

@@ -61,10 +61,14 @@ json TableJson(const DriveTable& table)
 
 json StateJson(const FormState& state)
 {
-    return {{"FormReady", state.FormReady},       {"LayoutPending", state.LayoutPending},
-            {"CaptionsPending", state.CaptionsPending}, {"Loading", state.Loading},
-            {"CopyPending", state.CopyPending},   {"BlueLimit", state.BlueLimit},
-            {"RedLimit", state.RedLimit},         {"CmdBlueLimit", state.CmdBlueLimit},
+    return {{"FormReady", state.FormReady},
+            {"LayoutPending", state.LayoutPending},
+            {"CaptionsPending", state.CaptionsPending},
+            {"Loading", state.Loading},
+            {"CopyPending", state.CopyPending},
+            {"BlueLimit", state.BlueLimit},
+            {"RedLimit", state.RedLimit},
+            {"CmdBlueLimit", state.CmdBlueLimit},
             {"CmdRedLimit", state.CmdRedLimit}};
 }
 
@@ -90,7 +94,10 @@ json ControlJson(const Control& control)
 {
     json properties = {{"Kind", KindName(control.Kind)}, {"Visible", control.Visible}, {"Tag", control.Tag}};
     if (control.Kind == ControlKind::Line) {
-        properties.update({{"X1", control.X1}, {"Y1", control.Y1}, {"X2", control.X2}, {"Y2", control.Y2},
+        properties.update({{"X1", control.X1},
+                           {"Y1", control.Y1},
+                           {"X2", control.X2},
+                           {"Y2", control.Y2},
                            {"BorderColor", ColorJson(control.BorderColor)}});
         return properties;
     }
@@ -195,18 +202,10 @@ json RunProbe(const std::vector<std::string>& arguments)
     for (const Event& event : events) {
         if (form.Ended()) break;
         switch (event.What) {
-        case Event::Kind::Click:
-            form.Click(Named(form, event.Name));
-            break;
-        case Event::Kind::Type:
-            form.Type(Named(form, event.Name), event.Text);
-            break;
-        case Event::Kind::SetText:
-            Named(form, event.Name).Text = event.Text;
-            break;
-        case Event::Kind::CloseAbout:
-            form.CloseAbout();
-            break;
+        case Event::Kind::Click: form.Click(Named(form, event.Name)); break;
+        case Event::Kind::Type: form.Type(Named(form, event.Name), event.Text); break;
+        case Event::Kind::SetText: Named(form, event.Name).Text = event.Text; break;
+        case Event::Kind::CloseAbout: form.CloseAbout(); break;
         }
     }
     return ProbeSnapshot(form, clipboard.Text(), error);

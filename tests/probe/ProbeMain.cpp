@@ -20,7 +20,8 @@ int main(int argc, char** argv)
             std::ostringstream text;
             text << file.rdbuf();
             const auto drives = brelvon::ClassifyCapturedMountInfo(text.str());
-            std::cout << brelvon::ClassifiedDrivesToJson(drives).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)
+            std::cout << brelvon::ClassifiedDrivesToJson(drives).dump(-1, ' ', false,
+                                                                      nlohmann::json::error_handler_t::replace)
                       << '\n';
             return 0;
         }

@@ -62,7 +62,9 @@ TEST_P(ExitFromMainWindow, UnloadsAboutThenTheMainWindowBeforeTheProgramEnds)
     EXPECT_FALSE(mainShownAtEnd_);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(AboutShownOrNot, ExitFromMainWindow, testing::Bool());
+// clang-format on
 
 }  // namespace
 }  // namespace brelvon

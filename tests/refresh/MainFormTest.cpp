@@ -1,8 +1,8 @@
 #include "refresh/MainForm.h"
 
+#include "drives/RecordedDriveService.h"
 #include "model/MemoryClipboard.h"
 #include "model/PlatformError.h"
-#include "drives/RecordedDriveService.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,8 @@ protected:
         services.SystemClipboard = &clipboard_;
         services.Drives = [this] {
             if (machine_.Failing) throw PlatformError("drive service unavailable");
-            return std::make_unique<RecordedDriveService>(std::make_shared<const std::vector<DriveRecord>>(machine_.Records));
+            return std::make_unique<RecordedDriveService>(
+                std::make_shared<const std::vector<DriveRecord>>(machine_.Records));
         };
         services.OnUnhandledError = [this](const std::exception& error) { errors_.push_back(error.what()); };
         services.EndProgram = [this] { ++endings_; };
@@ -76,8 +77,9 @@ protected:
 TEST_F(MainFormTest, FirstRefreshRunsLayoutAndSkipsFocusAndOldRows)
 {
     Start();
-    EXPECT_EQ(phases_, (std::vector<Phase>{Phase::Caption, Phase::GeometryReset, Phase::LanguageWords, Phase::DriveSurvey,
-                                           Phase::Thresholds, Phase::Rows, Phase::BottomControls, Phase::Finish}));
+    EXPECT_EQ(phases_,
+              (std::vector<Phase>{Phase::Caption, Phase::GeometryReset, Phase::LanguageWords, Phase::DriveSurvey,
+                                  Phase::Thresholds, Phase::Rows, Phase::BottomControls, Phase::Finish}));
 }
 
 TEST_F(MainFormTest, FrenchStartAppliesCaptionsInTheFirstRefresh)
@@ -109,15 +111,19 @@ TEST_P(Handlers, SetTheirFlagsAndRefreshInPhaseOrder)
     EXPECT_TRUE(errors_.empty());
 }
 
-const std::vector<Phase> Redraw{Phase::Caption, Phase::LanguageWords, Phase::Focus,  Phase::DriveSurvey,
-                                Phase::Thresholds, Phase::OldRows, Phase::Rows, Phase::Finish};
-const std::vector<Phase> Layout{Phase::Caption,  Phase::GeometryReset, Phase::LanguageWords, Phase::Focus, Phase::DriveSurvey,
-                                Phase::Thresholds, Phase::OldRows, Phase::Rows, Phase::BottomControls, Phase::Finish};
-const std::vector<Phase> Copy{Phase::Caption, Phase::LanguageWords, Phase::Focus, Phase::DriveSurvey, Phase::ClipboardReport,
-                              Phase::Thresholds, Phase::OldRows, Phase::Rows, Phase::Finish};
-const std::vector<Phase> Language{Phase::Caption, Phase::LanguageWords, Phase::Captions, Phase::Focus, Phase::DriveSurvey,
-                                  Phase::Thresholds, Phase::OldRows, Phase::Rows, Phase::Finish};
+const std::vector<Phase> Redraw{Phase::Caption,    Phase::LanguageWords, Phase::Focus, Phase::DriveSurvey,
+                                Phase::Thresholds, Phase::OldRows,       Phase::Rows,  Phase::Finish};
+const std::vector<Phase> Layout{Phase::Caption,        Phase::GeometryReset, Phase::LanguageWords, Phase::Focus,
+                                Phase::DriveSurvey,    Phase::Thresholds,    Phase::OldRows,       Phase::Rows,
+                                Phase::BottomControls, Phase::Finish};
+const std::vector<Phase> Copy{Phase::Caption,         Phase::LanguageWords, Phase::Focus,   Phase::DriveSurvey,
+                              Phase::ClipboardReport, Phase::Thresholds,    Phase::OldRows, Phase::Rows,
+                              Phase::Finish};
+const std::vector<Phase> Language{Phase::Caption, Phase::LanguageWords, Phase::Captions,
+                                  Phase::Focus,   Phase::DriveSurvey,   Phase::Thresholds,
+                                  Phase::OldRows, Phase::Rows,          Phase::Finish};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(MainForm, Handlers,
                          testing::Values(HandlerCase{"CheckNet", Layout, -1}, HandlerCase{"CheckCD", Layout, -1},
                                          HandlerCase{"CheckRemov", Layout, -1}, HandlerCase{"OptMb", Redraw, 0},
@@ -133,11 +139,13 @@ INSTANTIATE_TEST_SUITE_P(MainForm, Handlers,
                              std::erase_if(name, [](char c) { return c == '(' || c == ')'; });
                              return name;
                          });
+// clang-format on
 
 TEST_F(MainFormTest, EveryActionThatRefreshesOrOpensAboutParksTheFocus)
 {
     Start();
-    for (const char* name : {"CheckNet", "OptGb", "OptLang(2)", "ButCopy", "ButBlueMin", "ButRedMax", "ButAbout", "LabTit2"}) {
+    for (const char* name :
+         {"CheckNet", "OptGb", "OptLang(2)", "ButCopy", "ButBlueMin", "ButRedMax", "ButAbout", "LabTit2"}) {
         form_->Type(W().TextBlue, "20");
         ASSERT_EQ(W().Focus(), &W().TextBlue);
         form_->Click(*W().Find(name));
@@ -193,12 +201,12 @@ TEST_F(MainFormTest, AServiceErrorAbandonsTheRefreshKeepsWhatChangedAndReachesTh
     W().Window.Text = "stale";
     form_->Click(W().OptLang(2));
     ASSERT_EQ(errors_, std::vector<std::string>{"drive service unavailable"});
-    EXPECT_EQ(W().Window.Text, "Brelvon v1.26");     // phase 1 ran
-    EXPECT_EQ(W().Label1.Text, "Disq.");             // phase 4 ran
+    EXPECT_EQ(W().Window.Text, "Brelvon v1.26");  // phase 1 ran
+    EXPECT_EQ(W().Label1.Text, "Disq.");          // phase 4 ran
     EXPECT_EQ(S().CaptionsPending, 0);
-    EXPECT_EQ(W().Lab1.UpperBound(), 5);             // the rows were not touched
+    EXPECT_EQ(W().Lab1.UpperBound(), 5);  // the rows were not touched
     EXPECT_TRUE(form_->Ended());
-    form_->Click(W().ButFocus);                      // nothing runs after the program ended
+    form_->Click(W().ButFocus);  // nothing runs after the program ended
     EXPECT_EQ(errors_.size(), 1U);
 }
 
@@ -224,11 +232,13 @@ TEST_F(MainFormTest, NoControlOfAnOldRowSurvivesManyRefreshes)
     Start("-Cd1 -Rd1 -Nd1");
     for (int round = 0; round < 50; ++round) {
         machine_.Records.resize(static_cast<std::size_t>(1 + round % 5), Fixed('Z'));
-        for (std::size_t i = 0; i < machine_.Records.size(); ++i) machine_.Records[i].Letter = static_cast<char>('C' + i);
+        for (std::size_t i = 0; i < machine_.Records.size(); ++i)
+            machine_.Records[i].Letter = static_cast<char>('C' + i);
         form_->Click(round % 2 == 0 ? W().ButFocus : W().CheckNet);
         const int rows = form_->LastTable().DriveRowCount;
         int elements = 0;
-        W().ForEachControl([&elements](const Control& control) { elements += control.Index >= 2 && control.Name != "OptLang"; });
+        W().ForEachControl(
+            [&elements](const Control& control) { elements += control.Index >= 2 && control.Name != "OptLang"; });
         EXPECT_EQ(elements, 10 * (rows - 1)) << "round " << round;
     }
 }

@@ -3,8 +3,8 @@
 // always hold. Seeded, so a failure names a sequence that can be replayed.
 #include "refresh/MainForm.h"
 
-#include "model/MemoryClipboard.h"
 #include "drives/RecordedDriveService.h"
+#include "model/MemoryClipboard.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,8 @@ std::vector<DriveRecord> RandomMachine(std::mt19937& random)
         record.Ready = sizeKind(random) != 0;
         const std::uint64_t sizes[] = {0, 400'000, 2'500'000, 250'056'704'000, 36'000'000'000'000'000ULL};
         record.TotalBytes = sizes[sizeKind(random)];
-        record.FreeBytes = record.TotalBytes == 0 ? 0 : std::uniform_int_distribution<std::uint64_t>(0, record.TotalBytes)(random);
+        record.FreeBytes =
+            record.TotalBytes == 0 ? 0 : std::uniform_int_distribution<std::uint64_t>(0, record.TotalBytes)(random);
         record.Label = present(random) ? "VOL" + std::string(1, letter) : "";
         records.push_back(record);
     }
@@ -38,8 +39,9 @@ std::vector<DriveRecord> RandomMachine(std::mt19937& random)
 
 std::string RandomText(std::mt19937& random)
 {
-    static const char* const texts[] = {"", "0", "5", "15", "50", "85", "95", "100", "150", "-5", "-99", "12.5", "abc",
-                                        "1e2", "1E9", " 7", "9 ", ".", "-", "+3", "é", "99", "1,5", "0.5", "14.5"};
+    static const char* const texts[] = {"",   "0",   "5",    "15",  "50",  "85",  "95",  "100", "150",
+                                        "-5", "-99", "12.5", "abc", "1e2", "1E9", " 7",  "9 ",  ".",
+                                        "-",  "+3",  "é",    "99",  "1,5", "0.5", "14.5"};
     return texts[std::uniform_int_distribution<std::size_t>(0, std::size(texts) - 1)(random)];
 }
 
@@ -66,11 +68,15 @@ TEST_P(RandomEvents, KeepEveryInvariantAfterEveryEvent)
     Services services;
     services.SystemClipboard = &clipboard;
     services.SystemLangId = std::bernoulli_distribution(0.5)(random) ? 0x040C : 0x0409;
-    services.Drives = [machine] { return std::make_unique<RecordedDriveService>(std::make_shared<const std::vector<DriveRecord>>(*machine)); };
+    services.Drives = [machine] {
+        return std::make_unique<RecordedDriveService>(std::make_shared<const std::vector<DriveRecord>>(*machine));
+    };
     std::string error;
     services.OnUnhandledError = [&error](const std::exception& e) { error = e.what(); };
-    static const char* const switches[] = {"", "-Rd1", "-Cd1 -Nd1", "-UGb -LFr", "-Mn90", "-Mx10 -Mn50", "-Mn -Mx", "-Rd1 -Cd1 -Nd1 -UGb"};
-    services.Application.ArgumentText = switches[std::uniform_int_distribution<std::size_t>(0, std::size(switches) - 1)(random)];
+    static const char* const switches[] = {"",      "-Rd1",        "-Cd1 -Nd1", "-UGb -LFr",
+                                           "-Mn90", "-Mx10 -Mn50", "-Mn -Mx",   "-Rd1 -Cd1 -Nd1 -UGb"};
+    services.Application.ArgumentText =
+        switches[std::uniform_int_distribution<std::size_t>(0, std::size(switches) - 1)(random)];
 
     MainForm form(std::move(services));
     std::vector<RefreshPhase> phases;
@@ -80,8 +86,8 @@ TEST_P(RandomEvents, KeepEveryInvariantAfterEveryEvent)
 
     std::vector<Control*> clickable;
     for (Control* control : {&w.CheckNet, &w.CheckRemov, &w.CheckCD, &w.OptMb, &w.OptGb, &w.ButCopy, &w.ButBlueMin,
-                             &w.ButBlueMax, &w.ButRedMin, &w.ButRedMax, &w.ButFocus, &w.ButAbout, &w.LabTit1, &w.LabTit2,
-                             &w.OptLang(1), &w.OptLang(2), &w.Label4, &w.Frame2}) {
+                             &w.ButBlueMax, &w.ButRedMin, &w.ButRedMax, &w.ButFocus, &w.ButAbout, &w.LabTit1,
+                             &w.LabTit2, &w.OptLang(1), &w.OptLang(2), &w.Label4, &w.Frame2}) {
         clickable.push_back(control);
     }
     int expectedHeight = StartHeight + LayoutGrowth(form.LastTable());
@@ -125,7 +131,8 @@ TEST_P(RandomEvents, KeepEveryInvariantAfterEveryEvent)
         ASSERT_GE(rows, 1);
         ASSERT_LE(rows, 29);
         ASSERT_EQ(w.TextRed.Tag, std::to_string(rows));
-        for (ControlArray* array : {&w.Text1, &w.Text2, &w.Text3, &w.Text4, &w.Text5, &w.Text6, &w.Lab1, &w.Lab2, &w.Lin1, &w.Lin2}) {
+        for (ControlArray* array :
+             {&w.Text1, &w.Text2, &w.Text3, &w.Text4, &w.Text5, &w.Text6, &w.Lab1, &w.Lab2, &w.Lin1, &w.Lin2}) {
             int elements = 0;
             array->ForEach([&elements](const Control&) { ++elements; });
             ASSERT_EQ(elements, rows) << array->Name();
@@ -148,7 +155,9 @@ TEST_P(RandomEvents, KeepEveryInvariantAfterEveryEvent)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(MainForm, RandomEvents, testing::Range(1U, 21U));
+// clang-format on
 
 }  // namespace
 }  // namespace brelvon

@@ -65,6 +65,7 @@ TEST_P(ReportHeadingLine, AlignsTheCaptionsOfTheSixColumns)
     EXPECT_EQ(lines[2], GetParam().Line);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Headings, ReportHeadingLine,
     testing::Values(
@@ -79,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         HeadingCase{"LongSizeHeading", {"D", "L", "Capacity", "Free", "Used", "Percent"}, "D\tL\t\tCapacity\t   Free\t   Used\tPercent"},
         HeadingCase{"LongPercentHeading", {"D", "L", "Size", "Free", "Used", "Percentage"}, "D\tL\t\t   Size\t   Free\t   Used\t      %"}),
     [](const auto& info) { return info.param.Name; });
+// clang-format on
 
 struct RowCase {
     std::string Name;
@@ -97,6 +99,7 @@ TEST_P(ReportRowLine, PadsFieldsByCharactersAndWritesLongTextWhole)
     EXPECT_EQ(lines[4], GetParam().Line);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, ReportRowLine,
     testing::Values(
@@ -106,6 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"LongLabelEightDigitSize", Row(1, "Sauvegardes_été", 10000000), "C\tSauvegardes_été\t10000000\t      0\t10000000\t    100\t"},
         RowCase{"EmptyCells", Row(row_kind::Total, "Drives", std::nullopt), " \tDrives      \t       \t      0\t       \t    100\t"}),
     [](const auto& info) { return info.param.Name; });
+// clang-format on
 
 struct ShapeCase {
     std::vector<int> Kinds;
@@ -130,10 +134,12 @@ TEST_P(ReportLineShape, SetsSummaryRowsOffByOneEmptyLine)
     EXPECT_EQ(shape, GetParam().Shape);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Shapes, ReportLineShape,
                          testing::Values(ShapeCase{{100}, "S-"}, ShapeCase{{1, 1, 100}, "DD-S-"},
                                          ShapeCase{{1, 51, 2, 52, 100}, "D-S-D-S-S-"},
                                          ShapeCase{{1, 1, 51, 3, 3, 53, 4, 54, 100}, "DD-S-DD-S-D-S-S-"}));
+// clang-format on
 
 }  // namespace
 }  // namespace brelvon

@@ -25,7 +25,8 @@ struct Replay {
 
 void PrintTo(const Replay& replay, std::ostream* out)
 {
-    *out << replay.Target << ": " << replay.Input.parent_path().filename().string() << "/" << replay.Input.filename().string();
+    *out << replay.Target << ": " << replay.Input.parent_path().filename().string() << "/"
+         << replay.Input.filename().string();
 }
 
 std::vector<Replay> LoadReplays()
@@ -70,6 +71,7 @@ TEST_P(FuzzInput, KeepsEveryContract)
     GetParam().Function(bytes.str());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Replay, FuzzInput, testing::ValuesIn(LoadReplays()),
                          [](const testing::TestParamInfo<Replay>& info) {
                              std::string name = info.param.Target + "_" + info.param.Input.parent_path().filename().string() +
@@ -78,6 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Replay, FuzzInput, testing::ValuesIn(LoadReplays()),
                                              [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
                              return name;
                          });
+// clang-format on
 
 // The replay would pass vacuously if the folders went missing.
 TEST(FuzzReplay, EveryTargetHasSeeds)

@@ -6,9 +6,9 @@
 #include "ReportShape.h"
 #include "support/RunProgram.h"
 
+#include "brelvon-report/TerminalReport.h"
 #include "drives/DriveFile.h"
 #include "drives/RecordedDriveService.h"
-#include "brelvon-report/TerminalReport.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -34,12 +34,9 @@ std::string LongLabel()
 
 // The label each drive of odd-labels.json shows.
 const std::map<std::string, std::string> ShownLabels = {
-    {"C", "TAB here"},
-    {"D", "two lines  "},
-    {"E", LongLabel()},
-    {"F", "/net/with space\\and\\backslash"},
-    {"G", F + F + " disc " + F},
-    {"H", " [31mRED [0m "},
+    {"C", "TAB here"},           {"D", "two lines  "},
+    {"E", LongLabel()},          {"F", "/net/with space\\and\\backslash"},
+    {"G", F + F + " disc " + F}, {"H", " [31mRED [0m "},
     {"I", "line sep end"},
 };
 
@@ -71,7 +68,8 @@ TEST(OddLabels, ReportProgramKeepsOneLinePerRow)
 
 TEST(OddLabels, ReportProgramJsonHasTheCleanLabelsAndWellFormedTexts)
 {
-    const auto result = test::RunProgram(BRELVON_REPORT_PROGRAM, {"--drives", OddFile, "--json", "-Nd1", "-Rd1", "-Cd1"});
+    const auto result =
+        test::RunProgram(BRELVON_REPORT_PROGRAM, {"--drives", OddFile, "--json", "-Nd1", "-Rd1", "-Cd1"});
     ASSERT_EQ(result.ExitCode, 0) << result.Err;
     const json output = json::parse(result.Out);  // throws on bytes that are not UTF-8
     std::map<std::string, std::string> labels;

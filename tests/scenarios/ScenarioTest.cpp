@@ -50,7 +50,8 @@ std::vector<Scenario> LoadScenarios()
             Scenario scenario;
             scenario.File = path.stem().string();
             scenario.Name = item.at("name").get<std::string>();
-            for (const auto& argument : item.at("args")) scenario.Arguments.push_back(Substitute(argument.get<std::string>()));
+            for (const auto& argument : item.at("args"))
+                scenario.Arguments.push_back(Substitute(argument.get<std::string>()));
             scenario.Expect = item.at("expect");
             scenario.Exit = item.value("exit", 0);
             scenarios.push_back(std::move(scenario));
@@ -78,12 +79,14 @@ TEST_P(ProbeScenario, GivesTheExpectedValues)
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Scenarios, ProbeScenario, testing::ValuesIn(LoadScenarios()),
                          [](const testing::TestParamInfo<Scenario>& info) {
                              std::string name = info.param.File + "_" + info.param.Name;
                              std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
                              return name;
                          });
+// clang-format on
 
 }  // namespace
 }  // namespace brelvon

@@ -1,7 +1,7 @@
 #include "survey/DriveSurvey.h"
 
-#include "model/PlatformError.h"
 #include "drives/RecordedDriveService.h"
+#include "model/PlatformError.h"
 
 #include <gtest/gtest.h>
 
@@ -86,17 +86,16 @@ TEST(DriveSurvey, FixedAndCdRomWorkedExample)
 
 TEST(DriveSurvey, OnlyFixedDrivesMakeTheirSubtotalTheTotal)
 {
-    ExpectRows(Survey({DriveC, DriveD, DriveE}, English()),
-               {{"C", "SYSTEM", 250057, 100205, 149852, 60, 1},
-                {"D", "DATA", 1000202, 750152, 250050, 25, 1},
-                {"S", "Drives", 1250259, 850357, 399902, 32, 100}});
+    ExpectRows(Survey({DriveC, DriveD, DriveE}, English()), {{"C", "SYSTEM", 250057, 100205, 149852, 60, 1},
+                                                             {"D", "DATA", 1000202, 750152, 250050, 25, 1},
+                                                             {"S", "Drives", 1250259, 850357, 399902, 32, 100}});
 }
 
 TEST(DriveSurvey, CategoriesComeInFixedCdRomRemovableNetworkOrder)
 {
     const auto table = Survey({NotReady('A', DriveType::Removable), Ready('C', DriveType::Fixed, 10'000'000, 5'000'000),
-                               Ready('F', DriveType::Removable, 8'000'000, 2'000'000),
-                               NotReady('G', DriveType::CdRom), Ready('N', DriveType::Network, 4'000'000, 1'000'000),
+                               Ready('F', DriveType::Removable, 8'000'000, 2'000'000), NotReady('G', DriveType::CdRom),
+                               Ready('N', DriveType::Network, 4'000'000, 1'000'000),
                                Ready('R', DriveType::RamDisk, 2'000'000, 2'000'000),
                                Ready('U', DriveType::Unknown, 2'000'000, 1'000'000)},
                               English(true, true, true));
@@ -115,11 +114,11 @@ TEST(DriveSurvey, CategoriesComeInFixedCdRomRemovableNetworkOrder)
 
 TEST(DriveSurvey, UntickedCategoriesAndDrivesAOrBAreNotListed)
 {
-    const auto table = Survey({Ready('A', DriveType::Fixed, 1'000'000, 0), Ready('B', DriveType::RamDisk, 1'000'000, 0),
-                               Ready('C', DriveType::Fixed, 3'000'000, 1'000'000),
-                               Ready('E', DriveType::CdRom, 1'000'000, 0), NotReady('F', DriveType::Removable),
-                               Ready('Z', DriveType::Network, 1'000'000, 0)},
-                              English());
+    const auto table =
+        Survey({Ready('A', DriveType::Fixed, 1'000'000, 0), Ready('B', DriveType::RamDisk, 1'000'000, 0),
+                Ready('C', DriveType::Fixed, 3'000'000, 1'000'000), Ready('E', DriveType::CdRom, 1'000'000, 0),
+                NotReady('F', DriveType::Removable), Ready('Z', DriveType::Network, 1'000'000, 0)},
+               English());
     ExpectRows(table, {{"C", "", 3, 1, 2, 67, 1}, {"S", "Drives", 3, 1, 2, 67, 100}});
 }
 
@@ -164,12 +163,14 @@ TEST_P(MegabyteRounding, TakesHalvesToTheEvenNeighbour)
     EXPECT_EQ(BytesToMegabytes(GetParam().Bytes), GetParam().Megabytes);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(DriveSurvey, MegabyteRounding,
                          testing::Values(RoundingCase{2'500'000, 2}, RoundingCase{3'500'000, 4},
                                          RoundingCase{12'500'000, 12}, RoundingCase{499'999, 0},
                                          RoundingCase{500'000, 0}, RoundingCase{500'001, 1},
                                          RoundingCase{1'500'000, 2},
                                          RoundingCase{18'446'744'073'709'551'615ULL, 18'446'744'073'710LL}));
+// clang-format on
 
 struct PercentCase {
     double Free;
@@ -186,10 +187,12 @@ TEST_P(PercentUsed, RoundsTheFreeShareHalfToEven)
     EXPECT_EQ(PercentUsedOf(GetParam().Free, GetParam().Total), GetParam().Percent);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(DriveSurvey, PercentUsed,
                          testing::Values(PercentCase{125, 1000, 88}, PercentCase{135, 1000, 86},
                                          PercentCase{0, 1000, 100}, PercentCase{1000, 1000, 0},
                                          PercentCase{0, 0, 0}, PercentCase{2000, 1000, 0}));
+// clang-format on
 
 TEST(DriveSurvey, ReadyDriveOfZeroBytesIsZeroPercent)
 {
@@ -200,7 +203,8 @@ TEST(DriveSurvey, ReadyDriveOfZeroBytesIsZeroPercent)
 
 class CountingDrive final : public Drive {
 public:
-    CountingDrive(char letter, bool ready, int& sizeQueries) : letter_(letter), ready_(ready), sizeQueries_(sizeQueries) {}
+    CountingDrive(char letter, bool ready, int& sizeQueries) : letter_(letter), ready_(ready), sizeQueries_(sizeQueries)
+    {}
     [[nodiscard]] DriveType Type() const override { return DriveType::Fixed; }
     [[nodiscard]] char Letter() const override { return letter_; }
     [[nodiscard]] bool IsReady() override { return ready_; }

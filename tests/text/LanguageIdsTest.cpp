@@ -19,6 +19,7 @@ TEST_P(LangIdForLocale, MapsToTheWindowsIdentifier)
     EXPECT_EQ(LangIdForLocaleName(GetParam().Locale), GetParam().LangId) << GetParam().Locale;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SystemLanguage, LangIdForLocale,
     testing::Values(LocaleCase{"fr_FR.UTF-8", 0x040C}, LocaleCase{"fr_BE.UTF-8", 0x080C}, LocaleCase{"fr_CA", 0x0C0C},
@@ -27,6 +28,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LocaleCase{"en_US.UTF-8", 0x0409}, LocaleCase{"en_GB.UTF-8", 0x0809}, LocaleCase{"de_AT", 0x0C07},
                     LocaleCase{"de_BE.UTF-8", 0x0407}, LocaleCase{"C", 0x0409}, LocaleCase{"POSIX", 0x0409},
                     LocaleCase{"C.UTF-8", 0x0409}, LocaleCase{"", 0x0409}, LocaleCase{"tlh_XX", 0x0409}));
+// clang-format on
 
 }  // namespace
 }  // namespace brelvon

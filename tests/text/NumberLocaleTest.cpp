@@ -26,6 +26,7 @@ TEST_P(ParseEnglish, ReadsSignDecimalsAndExponent)
     EXPECT_EQ(English.Parse(GetParam().Text), GetParam().Value) << GetParam().Text;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(NumberLocale, ParseEnglish,
                          testing::Values(ParseCase{"15", 15}, ParseCase{" 85 ", 85}, ParseCase{"-5", -5},
                                          ParseCase{"+7", 7}, ParseCase{"12.5", 12.5}, ParseCase{".5", 0.5},
@@ -35,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(NumberLocale, ParseEnglish,
                                          ParseCase{".", std::nullopt}, ParseCase{"-", std::nullopt},
                                          ParseCase{"1E", std::nullopt}, ParseCase{"1.2.3", std::nullopt},
                                          ParseCase{"12,5", std::nullopt}, ParseCase{"1e999", std::nullopt}));
+// clang-format on
 
 TEST(NumberLocale, FrenchReadsTheDecimalCommaOnly)
 {
@@ -59,6 +61,7 @@ TEST_P(FormatGrouped, RoundsHalfAwayFromZeroAfterFifteenDigits)
     EXPECT_EQ(French.FormatGrouped(GetParam().Value, GetParam().Decimals), GetParam().French);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     NumberLocale, FormatGrouped,
     testing::Values(FormatCase{1234567, 0, "1,234,567", "1\u202f234\u202f567"}, FormatCase{0, 0, "0", "0"},
@@ -69,6 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{999950 / 1000.0, 1, "1,000.0", "1\u202f000,0"}, FormatCase{2.5, 0, "3", "3"},
                     FormatCase{-1.25, 1, "-1.3", "-1,3"}, FormatCase{-0.04, 1, "0.0", "0,0"},
                     FormatCase{9.2233720368547758e18, 0, "9,223,372,036,854,780,000", "9\u202f223\u202f372\u202f036\u202f854\u202f780\u202f000"}));
+// clang-format on
 
 TEST(NumberLocale, GeneralFormatHasNoTrailingZeros)
 {
@@ -89,10 +93,12 @@ TEST(NumberLocale, ScaledIntegersGroupLikeTheirDoubles)
     // Tenths of gigabytes from whole megabytes, half away from zero, agree with
     // writing megabytes / 1000 to fifteen digits and rounding.
     for (std::int64_t mb = 0; mb < 200'000; mb += 7) {
-        ASSERT_EQ(English.FormatScaled((mb + 50) / 100, 1), English.FormatGrouped(static_cast<double>(mb) / 1000, 1)) << mb;
+        ASSERT_EQ(English.FormatScaled((mb + 50) / 100, 1), English.FormatGrouped(static_cast<double>(mb) / 1000, 1))
+            << mb;
     }
     for (std::int64_t mb : {99'999'999'999'950LL, 12'345'678'901'250LL, 1'000'000'000'050LL}) {
-        EXPECT_EQ(English.FormatScaled((mb + 50) / 100, 1), English.FormatGrouped(static_cast<double>(mb) / 1000, 1)) << mb;
+        EXPECT_EQ(English.FormatScaled((mb + 50) / 100, 1), English.FormatGrouped(static_cast<double>(mb) / 1000, 1))
+            << mb;
     }
 }
 

@@ -26,6 +26,7 @@ const std::string F = Fffd;
 
 // Ill-formed parts are replaced one U+FFFD each, as the Unicode standard's
 // "maximal subpart" practice says (its table 3-8 example among them).
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     TextCleaning, CleansText,
     testing::Values(
@@ -50,6 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         CleaningCase{"UnicodeTableExample", "\x61\xF1\x80\x80\xE1\x80\xC2\x62\x80\x63\x80\xBF\x64",
                      "a" + F + F + F + "b" + F + "c" + F + F + "d", "a" + F + F + F + "b" + F + "c" + F + F + "d"}),
     [](const testing::TestParamInfo<CleaningCase>& info) { return std::string(info.param.Name); });
+// clang-format on
 
 }  // namespace
 }  // namespace brelvon

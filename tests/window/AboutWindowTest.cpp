@@ -26,6 +26,7 @@ TEST_P(AboutVersionLine, WritesTheRevisionDirectlyAfterTheMinorNumber)
     EXPECT_EQ(about.lblVersion.Text, GetParam().Line);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Versions, AboutVersionLine,
                          testing::Values(VersionCase{1, 2, 6, "Version 1.26 - 02/12/2010"},
                                          VersionCase{1, 2, 16, "Version 1.216 - 02/12/2010"},
@@ -36,6 +37,7 @@ INSTANTIATE_TEST_SUITE_P(Versions, AboutVersionLine,
                              return "V" + std::to_string(v.Major) + "_" + std::to_string(v.Minor) + "_" +
                                     std::to_string(v.Revision);
                          });
+// clang-format on
 
 TEST(AboutWindow, LoadingReplacesTheStoredTexts)
 {

@@ -94,10 +94,11 @@ TEST(MainWindow, FocusOrderStartsAtButFocusAndEndsAtTheFrenchButton)
     window.ForEachControl([&order](const Control& control) {
         if (control.TakesFocus()) order.at(static_cast<std::size_t>(control.TabIndex)) = control.FullName();
     });
-    EXPECT_EQ(order, (std::vector<std::string>{"ButFocus", "Text1(1)", "Text2(1)", "Text3(1)", "Text5(1)", "Text6(1)",
-                                               "Text4(1)", "TextBlue", "ButBlueMax", "ButBlueMin", "ButRedMin",
-                                               "ButRedMax", "TextRed", "OptGb", "OptMb", "CheckCD", "CheckRemov",
-                                               "CheckNet", "ButCopy", "ButExit", "ButAbout", "OptLang(1)", "OptLang(2)"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"ButFocus", "Text1(1)", "Text2(1)",   "Text3(1)",   "Text5(1)",   "Text6(1)",
+                                        "Text4(1)", "TextBlue", "ButBlueMax", "ButBlueMin", "ButRedMin",  "ButRedMax",
+                                        "TextRed",  "OptGb",    "OptMb",      "CheckCD",    "CheckRemov", "CheckNet",
+                                        "ButCopy",  "ButExit",  "ButAbout",   "OptLang(1)", "OptLang(2)"}));
 }
 
 TEST(MainWindow, StackingPutsTheBarOverItsMarkersOverItsBackground)

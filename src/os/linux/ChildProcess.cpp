@@ -10,7 +10,8 @@ namespace brelvon {
 
 ChildProcess::ChildProcess(ChildProcess&& other) noexcept : pid_(std::exchange(other.pid_, -1)) {}
 
-ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
+ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept
+{
     if (this != &other) {
         Release();
         pid_ = std::exchange(other.pid_, -1);
@@ -20,7 +21,8 @@ ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
 
 ChildProcess::~ChildProcess() { Release(); }
 
-void ChildProcess::Release() {
+void ChildProcess::Release()
+{
     if (pid_ > 0) {
         ::kill(pid_, SIGKILL);
         TryReap();
@@ -28,7 +30,8 @@ void ChildProcess::Release() {
     }
 }
 
-bool ChildProcess::TryReap() {
+bool ChildProcess::TryReap()
+{
     if (pid_ <= 0) {
         return true;
     }
@@ -45,13 +48,13 @@ bool ChildProcess::TryReap() {
     return false;
 }
 
-void ChildProcess::WaitForExit() {
+void ChildProcess::WaitForExit()
+{
     if (pid_ <= 0) {
         return;
     }
     int status = 0;
-    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {}
     pid_ = -1;
 }
 

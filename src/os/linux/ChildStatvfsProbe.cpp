@@ -27,7 +27,8 @@ struct Answer {
 };
 static_assert(std::is_trivially_copyable_v<Answer> && sizeof(Answer) < PIPE_BUF);
 
-[[noreturn]] void RunChild(int writeEnd, const char* path, ChildStatvfsProbe::StatvfsFunction statvfsFunction) {
+[[noreturn]] void RunChild(int writeEnd, const char* path, ChildStatvfsProbe::StatvfsFunction statvfsFunction)
+{
     // A child stuck for good outlives its parent: it must not hold the
     // parent's standard streams open, or whoever reads the parent's output (a
     // pipe, a terminal's job control, a test) would wait for the child too.
@@ -51,9 +52,11 @@ static_assert(std::is_trivially_copyable_v<Answer> && sizeof(Answer) < PIPE_BUF)
 }
 
 // Waits until the read end is readable or closed, or the deadline passes.
-bool WaitReadable(int fd, std::chrono::steady_clock::time_point deadline) {
+bool WaitReadable(int fd, std::chrono::steady_clock::time_point deadline)
+{
     while (true) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             return false;
         }
@@ -72,9 +75,11 @@ bool WaitReadable(int fd, std::chrono::steady_clock::time_point deadline) {
 
 ChildStatvfsProbe::ChildStatvfsProbe(std::shared_ptr<StuckProbeRecord> record, std::chrono::milliseconds timeout,
                                      StatvfsFunction statvfsFunction)
-    : record_(std::move(record)), timeout_(timeout), statvfs_(statvfsFunction) {}
+    : record_(std::move(record)), timeout_(timeout), statvfs_(statvfsFunction)
+{}
 
-ProbeResult ChildStatvfsProbe::Probe(const std::string& mountKey, const std::string& path) const {
+ProbeResult ChildStatvfsProbe::Probe(const std::string& mountKey, const std::string& path) const
+{
     if (record_->IsStuck(mountKey)) {
         return ProbeResult{ProbeResult::Outcome::StillStuck, std::nullopt};
     }

@@ -15,20 +15,41 @@ namespace {
 using namespace std::string_view_literals;
 
 constexpr std::array kPseudoTypes{
-    "proc"sv,        "sysfs"sv,       "devtmpfs"sv,        "devpts"sv,
-    "cgroup"sv,      "cgroup2"sv,     "securityfs"sv,      "selinuxfs"sv,
-    "debugfs"sv,     "tracefs"sv,     "pstore"sv,          "bpf"sv,
-    "configfs"sv,    "fusectl"sv,     "mqueue"sv,          "hugetlbfs"sv,
-    "binfmt_misc"sv, "autofs"sv,      "rpc_pipefs"sv,      "nfsd"sv,
-    "efivarfs"sv,    "nsfs"sv,        "usbfs"sv,           "squashfs"sv,
-    "fuse.portal"sv, "fuse.gvfsd-fuse"sv, "fuse.gvfs-fuse-daemon"sv, "fuse.lxcfs"sv,
+    "proc"sv,
+    "sysfs"sv,
+    "devtmpfs"sv,
+    "devpts"sv,
+    "cgroup"sv,
+    "cgroup2"sv,
+    "securityfs"sv,
+    "selinuxfs"sv,
+    "debugfs"sv,
+    "tracefs"sv,
+    "pstore"sv,
+    "bpf"sv,
+    "configfs"sv,
+    "fusectl"sv,
+    "mqueue"sv,
+    "hugetlbfs"sv,
+    "binfmt_misc"sv,
+    "autofs"sv,
+    "rpc_pipefs"sv,
+    "nfsd"sv,
+    "efivarfs"sv,
+    "nsfs"sv,
+    "usbfs"sv,
+    "squashfs"sv,
+    "fuse.portal"sv,
+    "fuse.gvfsd-fuse"sv,
+    "fuse.gvfs-fuse-daemon"sv,
+    "fuse.lxcfs"sv,
     "fuse.snapfuse"sv,
 };
 
 constexpr std::array kNetworkTypes{
-    "nfs"sv,    "nfs4"sv,      "cifs"sv,   "smb3"sv,     "smbfs"sv,         "ncpfs"sv,        "afs"sv,
-    "coda"sv,   "ceph"sv,      "glusterfs"sv, "fuse.glusterfs"sv, "lustre"sv, "gpfs"sv,     "beegfs"sv,
-    "davfs"sv,  "fuse.sshfs"sv, "fuse.rclone"sv, "fuse.s3fs"sv, "fuse.curlftpfs"sv, "9p"sv,        "virtiofs"sv,
+    "nfs"sv,   "nfs4"sv,       "cifs"sv,        "smb3"sv,           "smbfs"sv,          "ncpfs"sv, "afs"sv,
+    "coda"sv,  "ceph"sv,       "glusterfs"sv,   "fuse.glusterfs"sv, "lustre"sv,         "gpfs"sv,  "beegfs"sv,
+    "davfs"sv, "fuse.sshfs"sv, "fuse.rclone"sv, "fuse.s3fs"sv,      "fuse.curlftpfs"sv, "9p"sv,    "virtiofs"sv,
 };
 
 constexpr std::array kSystemTrees{"/proc"sv, "/sys"sv, "/dev"sv, "/etc"sv};
@@ -36,15 +57,18 @@ constexpr std::array kContainerTrees{"/var/lib/docker"sv, "/var/lib/containers"s
                                      "/var/lib/kubelet"sv};
 
 template <std::size_t N>
-bool OneOf(std::string_view value, const std::array<std::string_view, N>& set) {
+bool OneOf(std::string_view value, const std::array<std::string_view, N>& set)
+{
     return std::find(set.begin(), set.end(), value) != set.end();
 }
 
-bool IsAtOrUnder(std::string_view path, std::string_view tree) {
+bool IsAtOrUnder(std::string_view path, std::string_view tree)
+{
     return path.starts_with(tree) && (path.size() == tree.size() || path[tree.size()] == '/');
 }
 
-bool InSystemTree(std::string_view mountPoint) {
+bool InSystemTree(std::string_view mountPoint)
+{
     for (const auto tree : kSystemTrees) {
         if (IsAtOrUnder(mountPoint, tree)) {
             return true;
@@ -53,7 +77,8 @@ bool InSystemTree(std::string_view mountPoint) {
     return IsAtOrUnder(mountPoint, "/run") && !IsAtOrUnder(mountPoint, "/run/media");
 }
 
-bool InContainerTree(std::string_view mountPoint) {
+bool InContainerTree(std::string_view mountPoint)
+{
     for (const auto tree : kContainerTrees) {
         if (IsAtOrUnder(mountPoint, tree)) {
             return true;
@@ -65,7 +90,8 @@ bool InContainerTree(std::string_view mountPoint) {
 // fuse-overlayfs is how rootless containers stack their layers: an overlay too.
 bool IsOverlay(std::string_view fileSystem) { return fileSystem == "overlay" || fileSystem == "fuse.fuse-overlayfs"; }
 
-std::vector<std::string_view> SplitOptions(std::string_view options) {
+std::vector<std::string_view> SplitOptions(std::string_view options)
+{
     std::vector<std::string_view> parts;
     std::size_t start = 0;
     while (start <= options.size()) {
@@ -78,7 +104,8 @@ std::vector<std::string_view> SplitOptions(std::string_view options) {
 
 // The kernel answers statfs on a FUSE mount with zeros to anyone but the user
 // who mounted it, unless it was mounted allow_other. Both show in the options.
-bool AnswersUserWithZeros(const MountEntry& entry, std::optional<unsigned> userId) {
+bool AnswersUserWithZeros(const MountEntry& entry, std::optional<unsigned> userId)
+{
     if (!userId || !IsFuseFileSystem(entry.FileSystem)) {
         return false;
     }
@@ -99,17 +126,20 @@ bool AnswersUserWithZeros(const MountEntry& entry, std::optional<unsigned> userI
     return owner && *owner != *userId;
 }
 
-bool NeverListed(const MountEntry& entry, std::optional<unsigned> userId) {
+bool NeverListed(const MountEntry& entry, std::optional<unsigned> userId)
+{
     const std::string_view mountPoint = entry.MountPoint;
     return OneOf(entry.FileSystem, kPseudoTypes) || InSystemTree(mountPoint) || InContainerTree(mountPoint) ||
            (IsOverlay(entry.FileSystem) && mountPoint != "/") || AnswersUserWithZeros(entry, userId);
 }
 
-bool IsNetworkMount(const MountEntry& entry) {
+bool IsNetworkMount(const MountEntry& entry)
+{
     return OneOf(entry.FileSystem, kNetworkTypes) || IsNetworkSource(entry.Source);
 }
 
-DriveType TypeOf(const MountEntry& entry, const BlockDeviceFacts* facts) {
+DriveType TypeOf(const MountEntry& entry, const BlockDeviceFacts* facts)
+{
     if (IsNetworkMount(entry)) {
         return DriveType::Network;
     }
@@ -131,7 +161,8 @@ using FileSystemKey = std::tuple<DeviceNumber, std::string>;
 
 // The mount shown for a file system: the shortest mount point, and of equal
 // lengths the one that sorts first, so the choice does not depend on mount order.
-bool BetterShown(const MountEntry& a, const MountEntry& b) {
+bool BetterShown(const MountEntry& a, const MountEntry& b)
+{
     if (a.MountPoint.size() != b.MountPoint.size()) {
         return a.MountPoint.size() < b.MountPoint.size();
     }
@@ -141,7 +172,8 @@ bool BetterShown(const MountEntry& a, const MountEntry& b) {
 // Whether asking the file system at `index` may block: it is a network or FUSE
 // file system, or it is reached through one (a path lookup crosses every mount
 // above it, and a dead share blocks the lookup).
-bool MayBlock(std::size_t index, const std::vector<MountEntry>& entries, const MountTree& tree) {
+bool MayBlock(std::size_t index, const std::vector<MountEntry>& entries, const MountTree& tree)
+{
     std::optional<std::size_t> current = index;
     for (std::size_t steps = 0; current && steps <= entries.size(); ++steps) {
         const MountEntry& entry = entries[*current];
@@ -153,24 +185,21 @@ bool MayBlock(std::size_t index, const std::vector<MountEntry>& entries, const M
     return false;
 }
 
-int LetterGroup(DriveType type) {
+int LetterGroup(DriveType type)
+{
     switch (type) {
-        case DriveType::Fixed:
-        case DriveType::RamDisk:
-            return 0;
-        case DriveType::CdRom:
-            return 1;
-        case DriveType::Removable:
-            return 2;
-        case DriveType::Network:
-            return 3;
-        case DriveType::Unknown:
-            break;
+    case DriveType::Fixed:
+    case DriveType::RamDisk: return 0;
+    case DriveType::CdRom: return 1;
+    case DriveType::Removable: return 2;
+    case DriveType::Network: return 3;
+    case DriveType::Unknown: break;
     }
     return 4;
 }
 
-bool ComesFirst(const ClassifiedDrive& a, const ClassifiedDrive& b) {
+bool ComesFirst(const ClassifiedDrive& a, const ClassifiedDrive& b)
+{
     const int groupA = LetterGroup(a.Type);
     const int groupB = LetterGroup(b.Type);
     if (groupA != groupB) {
@@ -188,7 +217,8 @@ bool ComesFirst(const ClassifiedDrive& a, const ClassifiedDrive& b) {
 
 }  // namespace
 
-bool IsNetworkSource(std::string_view source) {
+bool IsNetworkSource(std::string_view source)
+{
     if (source.starts_with("//")) {
         const std::size_t slash = source.find('/', 2);
         return slash != std::string_view::npos && slash > 2 && slash + 1 < source.size();
@@ -211,18 +241,21 @@ bool IsNetworkSource(std::string_view source) {
     return !path.empty();
 }
 
-bool IsFuseFileSystem(std::string_view fileSystem) {
+bool IsFuseFileSystem(std::string_view fileSystem)
+{
     return fileSystem == "fuse" || fileSystem == "fuseblk" || fileSystem.starts_with("fuse.") ||
            fileSystem.starts_with("fuseblk.");
 }
 
-bool MountPointLess(std::string_view a, std::string_view b) {
+bool MountPointLess(std::string_view a, std::string_view b)
+{
     const auto rank = [](char c) { return c == '/' ? -1 : static_cast<int>(static_cast<unsigned char>(c)); };
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
                                         [&](char x, char y) { return rank(x) < rank(y); });
 }
 
-bool DeviceNameLess(std::string_view a, std::string_view b) {
+bool DeviceNameLess(std::string_view a, std::string_view b)
+{
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     std::size_t i = 0;
     std::size_t j = 0;
@@ -268,7 +301,8 @@ bool DeviceNameLess(std::string_view a, std::string_view b) {
     return a < b;
 }
 
-std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts) {
+std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts)
+{
     const std::vector<MountEntry>& entries = facts.Mounts.Entries;
     const MountTree tree(entries);
 

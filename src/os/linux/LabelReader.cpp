@@ -19,7 +19,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::optional<std::string> NonEmpty(std::string label) {
+std::optional<std::string> NonEmpty(std::string label)
+{
     if (label.empty()) {
         return std::nullopt;
     }
@@ -29,10 +30,12 @@ std::optional<std::string> NonEmpty(std::string label) {
 }  // namespace
 
 LabelReader::LabelReader(fs::path devRoot, fs::path udevDataDirectory)
-    : devRoot_(std::move(devRoot)), udevDataDirectory_(std::move(udevDataDirectory)) {}
+    : devRoot_(std::move(devRoot)), udevDataDirectory_(std::move(udevDataDirectory))
+{}
 
 std::optional<std::string> LabelReader::Read(const std::string& mountPoint, std::optional<DeviceNumber> device,
-                                             bool mayOpenMountPoint) const {
+                                             bool mayOpenMountPoint) const
+{
     if (mayOpenMountPoint) {
         if (auto label = FromFileSystem(mountPoint)) {
             return label;
@@ -47,7 +50,8 @@ std::optional<std::string> LabelReader::Read(const std::string& mountPoint, std:
     return FromUdevDatabase(*device);
 }
 
-std::optional<std::string> LabelReader::FromFileSystem(const std::string& mountPoint) {
+std::optional<std::string> LabelReader::FromFileSystem(const std::string& mountPoint)
+{
 #ifdef FS_IOC_GETFSLABEL
     const UniqueFd directory(::open(mountPoint.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NONBLOCK));
     if (!directory.IsOpen()) {
@@ -65,7 +69,8 @@ std::optional<std::string> LabelReader::FromFileSystem(const std::string& mountP
 #endif
 }
 
-std::optional<std::string> LabelReader::FromByLabel(DeviceNumber device) const {
+std::optional<std::string> LabelReader::FromByLabel(DeviceNumber device) const
+{
     std::error_code error;
     for (fs::directory_iterator it(devRoot_ / "disk" / "by-label", error), end; !error && it != end;
          it.increment(error)) {
@@ -79,7 +84,8 @@ std::optional<std::string> LabelReader::FromByLabel(DeviceNumber device) const {
     return std::nullopt;
 }
 
-std::optional<std::string> LabelReader::FromUdevDatabase(DeviceNumber device) const {
+std::optional<std::string> LabelReader::FromUdevDatabase(DeviceNumber device) const
+{
     std::ifstream data(udevDataDirectory_ / ("b" + device.ToString()));
     constexpr std::string_view key = "E:ID_FS_LABEL_ENC=";
     for (std::string line; std::getline(data, line);) {

@@ -15,7 +15,8 @@ namespace brelvon {
 // caller's to replace.
 class LabelReader {
 public:
-    explicit LabelReader(std::filesystem::path devRoot = "/dev", std::filesystem::path udevDataDirectory = "/run/udev/data");
+    explicit LabelReader(std::filesystem::path devRoot = "/dev",
+                         std::filesystem::path udevDataDirectory = "/run/udev/data");
 
     // `mayOpenMountPoint` must be false for a mount whose file system can block
     // (network, FUSE): opening its root could hang like statvfs. Nullopt when

@@ -6,7 +6,8 @@ namespace brelvon {
 
 namespace {
 
-int HexValue(char c) {
+int HexValue(char c)
+{
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
@@ -21,7 +22,8 @@ int HexValue(char c) {
 
 }  // namespace
 
-std::string DecodeUdevEscapes(std::string_view encoded) {
+std::string DecodeUdevEscapes(std::string_view encoded)
+{
     std::string decoded;
     decoded.reserve(encoded.size());
     for (std::size_t i = 0; i < encoded.size(); ++i) {
@@ -39,7 +41,8 @@ std::string DecodeUdevEscapes(std::string_view encoded) {
     return decoded;
 }
 
-std::string VolumeNameOf(const std::optional<std::string>& label, const std::string& mountPoint) {
+std::string VolumeNameOf(const std::optional<std::string>& label, const std::string& mountPoint)
+{
     return CleanLabel(label && !label->empty() ? *label : mountPoint);
 }
 

@@ -11,9 +11,11 @@ namespace brelvon {
 
 LinuxDrive::LinuxDrive(ClassifiedDrive drive, std::optional<std::optional<VolumeSize>> measured,
                        std::shared_ptr<const ChildStatvfsProbe> probe, LabelReader labels)
-    : drive_(std::move(drive)), measured_(std::move(measured)), probe_(std::move(probe)), labels_(std::move(labels)) {}
+    : drive_(std::move(drive)), measured_(std::move(measured)), probe_(std::move(probe)), labels_(std::move(labels))
+{}
 
-std::optional<VolumeSize> LinuxDrive::MeasureDirectly(const std::string& mountPoint) {
+std::optional<VolumeSize> LinuxDrive::MeasureDirectly(const std::string& mountPoint)
+{
     struct statvfs stats {};
     int result = 0;
     do {
@@ -25,7 +27,8 @@ std::optional<VolumeSize> LinuxDrive::MeasureDirectly(const std::string& mountPo
     return VolumeSize::FromStatvfs(stats);
 }
 
-bool LinuxDrive::IsReady() {
+bool LinuxDrive::IsReady()
+{
     if (!drive_.HasFileSystem) {
         return false;
     }
@@ -43,14 +46,16 @@ bool LinuxDrive::IsReady() {
     return measured_->has_value() && (*measured_)->Total > 0;
 }
 
-const VolumeSize& LinuxDrive::Size() {
+const VolumeSize& LinuxDrive::Size()
+{
     if (!IsReady()) {
         throw PlatformError("the drive " + std::string(1, drive_.Letter) + ": is not ready");
     }
     return **measured_;
 }
 
-std::string LinuxDrive::VolumeName() {
+std::string LinuxDrive::VolumeName()
+{
     if (!volumeName_) {
         const bool mayOpen = !drive_.AskInChild;
         volumeName_ = VolumeNameOf(labels_.Read(drive_.MountPoint, drive_.BlockDevice, mayOpen), drive_.MountPoint);
@@ -62,7 +67,8 @@ std::uint64_t LinuxDrive::TotalSize() { return Size().Total; }
 
 std::uint64_t LinuxDrive::FreeSpace() { return Size().Free; }
 
-DriveDetails LinuxDrive::Details() {
+DriveDetails LinuxDrive::Details()
+{
     DriveDetails details;
     details.MountPoint = drive_.MountPoint;
     details.Device = drive_.Device;

@@ -10,9 +10,11 @@
 namespace brelvon {
 
 LinuxDriveService::LinuxDriveService(LinuxSystemPaths paths, std::shared_ptr<const ChildStatvfsProbe> probe)
-    : paths_(std::move(paths)), probe_(std::move(probe)) {}
+    : paths_(std::move(paths)), probe_(std::move(probe))
+{}
 
-std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives() {
+std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives()
+{
     MachineFacts facts = LinuxFactsGatherer(paths_).Gather();
 
     // A file system of total size 0 is never listed, and whether it is listed

@@ -6,7 +6,8 @@
 
 namespace brelvon {
 
-DriveServiceFactory MakeLinuxDriveServiceFactory() {
+DriveServiceFactory MakeLinuxDriveServiceFactory()
+{
     auto probe = std::make_shared<const ChildStatvfsProbe>(StuckProbeRecord::ProcessWide());
     return [probe]() -> std::unique_ptr<DriveService> {
         return std::make_unique<LinuxDriveService>(LinuxSystemPaths{}, probe);

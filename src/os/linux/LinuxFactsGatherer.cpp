@@ -16,7 +16,8 @@ namespace brelvon {
 
 namespace {
 
-bool PathIsAtOrUnder(const std::string& path, const std::string& mountPoint) {
+bool PathIsAtOrUnder(const std::string& path, const std::string& mountPoint)
+{
     if (mountPoint == "/") {
         return path.starts_with('/');
     }
@@ -27,7 +28,8 @@ bool PathIsAtOrUnder(const std::string& path, const std::string& mountPoint) {
 
 LinuxFactsGatherer::LinuxFactsGatherer(LinuxSystemPaths paths) : paths_(std::move(paths)) {}
 
-std::optional<DeviceNumber> LinuxFactsGatherer::BlockDeviceOf(const MountEntry& entry) const {
+std::optional<DeviceNumber> LinuxFactsGatherer::BlockDeviceOf(const MountEntry& entry) const
+{
     if (entry.Device.Major != 0) {
         return entry.Device;
     }
@@ -43,7 +45,8 @@ std::optional<DeviceNumber> LinuxFactsGatherer::BlockDeviceOf(const MountEntry& 
     return DeviceNumber{major(status.st_rdev), minor(status.st_rdev)};
 }
 
-MachineFacts LinuxFactsGatherer::Gather() const {
+MachineFacts LinuxFactsGatherer::Gather() const
+{
     std::ifstream file(paths_.MountInfo);
     if (!file) {
         throw PlatformError("cannot read the mount table " + paths_.MountInfo.string());

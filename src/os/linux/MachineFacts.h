@@ -27,7 +27,8 @@ struct MachineFacts {
     // with zeros. Unknown: no FUSE mount is presumed empty.
     std::optional<unsigned> UserId;
 
-    [[nodiscard]] const BlockDeviceFacts* FactsOf(std::size_t index) const {
+    [[nodiscard]] const BlockDeviceFacts* FactsOf(std::size_t index) const
+    {
         return index < DeviceFacts.size() && DeviceFacts[index] ? &*DeviceFacts[index] : nullptr;
     }
 };

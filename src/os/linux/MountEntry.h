@@ -14,12 +14,12 @@ struct MountEntry {
     unsigned Id = 0;
     unsigned ParentId = 0;
     DeviceNumber Device;
-    std::string Root;           // the directory of the file system shown here
+    std::string Root;  // the directory of the file system shown here
     std::string MountPoint;
     std::string MountOptions;
     std::vector<std::string> OptionalFields;  // "shared:1", "master:2", ...
     std::string FileSystem;
-    std::string Source;         // may be empty
+    std::string Source;  // may be empty
     std::string SuperOptions;
 };
 

@@ -9,7 +9,8 @@ namespace {
 
 bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
 
-std::vector<std::string_view> SplitOnSpaces(std::string_view line) {
+std::vector<std::string_view> SplitOnSpaces(std::string_view line)
+{
     std::vector<std::string_view> fields;
     std::size_t start = 0;
     while (true) {
@@ -24,7 +25,8 @@ std::vector<std::string_view> SplitOnSpaces(std::string_view line) {
 }
 
 template <typename Number>
-std::optional<Number> ParseNumber(std::string_view text) {
+std::optional<Number> ParseNumber(std::string_view text)
+{
     Number value{};
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
@@ -34,7 +36,8 @@ std::optional<Number> ParseNumber(std::string_view text) {
     return value;
 }
 
-std::optional<DeviceNumber> ParseDeviceNumber(std::string_view text) {
+std::optional<DeviceNumber> ParseDeviceNumber(std::string_view text)
+{
     const std::size_t colon = text.find(':');
     if (colon == std::string_view::npos) {
         return std::nullopt;
@@ -49,7 +52,8 @@ std::optional<DeviceNumber> ParseDeviceNumber(std::string_view text) {
 
 }  // namespace
 
-std::string DecodeMountInfoEscapes(std::string_view field) {
+std::string DecodeMountInfoEscapes(std::string_view field)
+{
     std::string decoded;
     decoded.reserve(field.size());
     for (std::size_t i = 0; i < field.size(); ++i) {
@@ -67,7 +71,8 @@ std::string DecodeMountInfoEscapes(std::string_view field) {
     return decoded;
 }
 
-std::optional<MountEntry> ParseMountInfoLine(std::string_view line) {
+std::optional<MountEntry> ParseMountInfoLine(std::string_view line)
+{
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
@@ -110,7 +115,8 @@ std::optional<MountEntry> ParseMountInfoLine(std::string_view line) {
     return entry;
 }
 
-MountInfo ParseMountInfo(std::string_view text) {
+MountInfo ParseMountInfo(std::string_view text)
+{
     MountInfo info;
     std::size_t start = 0;
     while (start <= text.size()) {

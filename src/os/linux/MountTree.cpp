@@ -9,7 +9,8 @@ namespace {
 
 // The chain of a mount and its ancestors, stopping at a missing parent or at a
 // loop (a corrupt table must not hang us).
-std::vector<std::size_t> PathToTop(std::size_t index, const std::vector<std::optional<std::size_t>>& parents) {
+std::vector<std::size_t> PathToTop(std::size_t index, const std::vector<std::optional<std::size_t>>& parents)
+{
     std::vector<std::size_t> path{index};
     std::optional<std::size_t> next = parents[index];
     while (next && std::find(path.begin(), path.end(), *next) == path.end()) {
@@ -21,8 +22,8 @@ std::vector<std::size_t> PathToTop(std::size_t index, const std::vector<std::opt
 
 }  // namespace
 
-MountTree::MountTree(const std::vector<MountEntry>& entries)
-    : parents_(entries.size()), hidden_(entries.size(), false) {
+MountTree::MountTree(const std::vector<MountEntry>& entries) : parents_(entries.size()), hidden_(entries.size(), false)
+{
     std::unordered_map<unsigned, std::size_t> byId;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         byId.emplace(entries[i].Id, i);

@@ -15,7 +15,8 @@ namespace {
 // backing file lies on itself.
 constexpr int kMaxDepth = 8;
 
-std::optional<std::string> ReadFirstLine(const fs::path& file) {
+std::optional<std::string> ReadFirstLine(const fs::path& file)
+{
     std::ifstream in(file);
     std::string line;
     if (!in || !std::getline(in, line)) {
@@ -24,7 +25,8 @@ std::optional<std::string> ReadFirstLine(const fs::path& file) {
     return line;
 }
 
-std::optional<std::uint64_t> ReadNumber(const fs::path& file) {
+std::optional<std::uint64_t> ReadNumber(const fs::path& file)
+{
     const auto line = ReadFirstLine(file);
     if (!line) {
         return std::nullopt;
@@ -37,7 +39,8 @@ std::optional<std::uint64_t> ReadNumber(const fs::path& file) {
     return value;
 }
 
-bool StartsWithNameThenDigit(const std::string& name, std::string_view prefix) {
+bool StartsWithNameThenDigit(const std::string& name, std::string_view prefix)
+{
     return name.size() > prefix.size() && name.starts_with(prefix) && name[prefix.size()] >= '0' &&
            name[prefix.size()] <= '9';
 }
@@ -46,7 +49,8 @@ bool StartsWithNameThenDigit(const std::string& name, std::string_view prefix) {
 
 SysfsReader::SysfsReader(fs::path sysRoot) : sysRoot_(std::move(sysRoot)) {}
 
-bool SysfsReader::PathRunsThroughUsb(const fs::path& resolved) const {
+bool SysfsReader::PathRunsThroughUsb(const fs::path& resolved) const
+{
     std::error_code error;
     const fs::path root = fs::canonical(sysRoot_, error);
     const fs::path inside = error ? resolved : resolved.lexically_relative(root);
@@ -59,7 +63,8 @@ bool SysfsReader::PathRunsThroughUsb(const fs::path& resolved) const {
 }
 
 void SysfsReader::CollectDisks(const fs::path& deviceDirectory, const BackingFileResolver& backingFiles, int depth,
-                               std::vector<Disk>& disks) const {
+                               std::vector<Disk>& disks) const
+{
     std::error_code error;
     fs::path directory = fs::canonical(deviceDirectory, error);
     if (error || depth > kMaxDepth) {
@@ -107,7 +112,8 @@ void SysfsReader::CollectDisks(const fs::path& deviceDirectory, const BackingFil
 }
 
 std::optional<BlockDeviceFacts> SysfsReader::FactsFor(DeviceNumber device,
-                                                      const BackingFileResolver& backingFiles) const {
+                                                      const BackingFileResolver& backingFiles) const
+{
     std::vector<Disk> disks;
     CollectDisks(sysRoot_ / "dev" / "block" / device.ToString(), backingFiles, 0, disks);
     if (disks.empty()) {
@@ -128,7 +134,8 @@ std::optional<BlockDeviceFacts> SysfsReader::FactsFor(DeviceNumber device,
     return facts;
 }
 
-std::vector<DriveBay> SysfsReader::DriveBays() const {
+std::vector<DriveBay> SysfsReader::DriveBays() const
+{
     std::vector<DriveBay> bays;
     std::error_code error;
     for (fs::directory_iterator it(sysRoot_ / "block", error), end; !error && it != end; it.increment(error)) {

@@ -40,8 +40,8 @@ private:
         bool OnUsb = false;
     };
 
-    void CollectDisks(const std::filesystem::path& deviceDirectory, const BackingFileResolver& backingFiles,
-                      int depth, std::vector<Disk>& disks) const;
+    void CollectDisks(const std::filesystem::path& deviceDirectory, const BackingFileResolver& backingFiles, int depth,
+                      std::vector<Disk>& disks) const;
     [[nodiscard]] bool PathRunsThroughUsb(const std::filesystem::path& resolved) const;
 
     std::filesystem::path sysRoot_;

@@ -12,7 +12,8 @@ struct VolumeSize {
     std::uint64_t Free = 0;       // free on the whole volume, reserved blocks included
     std::uint64_t Available = 0;  // free to an unprivileged user
 
-    [[nodiscard]] static VolumeSize FromStatvfs(const struct statvfs& stats) {
+    [[nodiscard]] static VolumeSize FromStatvfs(const struct statvfs& stats)
+    {
         const std::uint64_t unit = stats.f_frsize;
         return VolumeSize{static_cast<std::uint64_t>(stats.f_blocks) * unit,
                           static_cast<std::uint64_t>(stats.f_bfree) * unit,

@@ -14,6 +14,9 @@ std::string LocaleFromEnvironment(const char* first, const char* second)
     return {};
 }
 
-std::uint16_t SystemLangIdFromEnvironment() { return LangIdForLocaleName(LocaleFromEnvironment("LC_ALL", "LC_MESSAGES")); }
+std::uint16_t SystemLangIdFromEnvironment()
+{
+    return LangIdForLocaleName(LocaleFromEnvironment("LC_ALL", "LC_MESSAGES"));
+}
 
 }  // namespace brelvon

@@ -40,8 +40,8 @@ std::optional<VolumeFacts> QueryVolume(char letter)
 
     std::array<wchar_t, NameCapacity> label{};
     std::array<wchar_t, NameCapacity> fileSystem{};
-    if (!::GetVolumeInformationW(root.c_str(), label.data(), NameCapacity, nullptr, nullptr, nullptr,
-                                 fileSystem.data(), NameCapacity)) {
+    if (!::GetVolumeInformationW(root.c_str(), label.data(), NameCapacity, nullptr, nullptr, nullptr, fileSystem.data(),
+                                 NameCapacity)) {
         return std::nullopt;
     }
     ULARGE_INTEGER available{};

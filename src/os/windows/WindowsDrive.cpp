@@ -8,8 +8,7 @@ namespace brelvon {
 
 WindowsDrive::WindowsDrive(char letter, DriveType type, VolumeProbe probe)
     : letter_(letter), type_(type), probe_(std::move(probe))
-{
-}
+{}
 
 bool WindowsDrive::IsReady()
 {

@@ -58,8 +58,10 @@ QString SymbolFaceToUnicode(const QString& text)
     QString shown = text;
     for (QChar& character : shown) {
         const char16_t code = character.unicode();
-        if (code >= u'A' && code <= u'Z') character = QChar(UpperGreek[code - u'A']);
-        else if (code >= u'a' && code <= u'z') character = QChar(LowerGreek[code - u'a']);
+        if (code >= u'A' && code <= u'Z')
+            character = QChar(UpperGreek[code - u'A']);
+        else if (code >= u'a' && code <= u'z')
+            character = QChar(LowerGreek[code - u'a']);
     }
     return shown;
 }

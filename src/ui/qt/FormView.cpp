@@ -1,11 +1,11 @@
 #include "ui/qt/FormView.h"
 
-#include "window/AccessibleNames.h"
 #include "ui/qt/FontFaces.h"
 #include "ui/qt/ModelFrame.h"
 #include "ui/qt/ModelLabel.h"
 #include "ui/qt/ModelLine.h"
 #include "ui/qt/ModelPicture.h"
+#include "window/AccessibleNames.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -32,12 +32,9 @@ QColor ToQColor(Rgb color) { return {color.R, color.G, color.B}; }
 Qt::Alignment HorizontalAlignment(TextAlignment alignment)
 {
     switch (alignment) {
-    case TextAlignment::Right:
-        return Qt::AlignRight;
-    case TextAlignment::Center:
-        return Qt::AlignHCenter;
-    case TextAlignment::Left:
-        break;
+    case TextAlignment::Right: return Qt::AlignRight;
+    case TextAlignment::Center: return Qt::AlignHCenter;
+    case TextAlignment::Left: break;
     }
     return Qt::AlignLeft;
 }
@@ -197,7 +194,8 @@ void FormView::Place()
     QRect area;
     if (options_.Owner != nullptr) {
         area = options_.Owner->frameGeometry();
-    } else if (const QScreen* screen = window_->screen() != nullptr ? window_->screen() : QGuiApplication::primaryScreen()) {
+    } else if (const QScreen* screen =
+                   window_->screen() != nullptr ? window_->screen() : QGuiApplication::primaryScreen()) {
         area = screen->availableGeometry();
     }
     if (area.isEmpty()) return;
@@ -270,12 +268,9 @@ QWidget* FormView::CreateWidget(const Control& control, QWidget* parent)
     case ControlKind::Frame: {
         return new ModelFrame(parent);
     }
-    case ControlKind::Line:
-        return new ModelLine(parent);
-    case ControlKind::PictureBox:
-        return new ModelPicture(options_.Icon, parent);
-    case ControlKind::Form:
-        break;
+    case ControlKind::Line: return new ModelLine(parent);
+    case ControlKind::PictureBox: return new ModelPicture(options_.Icon, parent);
+    case ControlKind::Form: break;
     }
     return new QWidget(parent);
 }
@@ -370,8 +365,7 @@ bool FormView::Apply(Bound& bound, const Control& control)
     }
     case ControlKind::Line:
     case ControlKind::PictureBox:
-    case ControlKind::Form:
-        break;
+    case ControlKind::Form: break;
     }
 
     // Last, so that a control appears at its new place with its new look.
@@ -388,7 +382,8 @@ std::unordered_map<const Control*, int> FormView::SharedTextWidths() const
     std::map<std::tuple<const Control*, std::string, std::string, double, bool>, std::vector<const Control*>> groups;
     form_.ForEachControl([&groups](const Control& control) {
         if (control.Kind != ControlKind::Label || control.Opaque || control.Text.empty()) return;
-        groups[{control.Container, control.Text, control.FontName, control.FontSize, control.FontBold}].push_back(&control);
+        groups[{control.Container, control.Text, control.FontName, control.FontSize, control.FontBold}].push_back(
+            &control);
     });
     std::unordered_map<const Control*, int> widths;
     for (const auto& [key, labels] : groups) {

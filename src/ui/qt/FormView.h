@@ -30,7 +30,7 @@ struct FormViewHandlers {
 
 struct FormViewOptions {
     bool MinimizeButton = true;
-    QIcon Icon;             // the window's icon, also shown by picture boxes
+    QIcon Icon;                // the window's icon, also shown by picture boxes
     QWidget* Owner = nullptr;  // a window that this one stays in front of
 };
 
@@ -68,9 +68,9 @@ private:
     struct Bound {
         QWidget* Widget = nullptr;
         QWidget* Parent = nullptr;
-        Control Applied;          // the properties as last written to the widget
+        Control Applied;  // the properties as last written to the widget
         std::string AccessibleName;
-        bool Fresh = true;        // nothing written yet
+        bool Fresh = true;         // nothing written yet
         std::uint64_t SeenIn = 0;  // the Sync that last found its control
     };
 

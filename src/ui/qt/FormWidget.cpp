@@ -6,10 +6,7 @@
 
 namespace brelvon {
 
-FormWidget::FormWidget(QWidget* parent) : QWidget(parent)
-{
-    setAutoFillBackground(true);
-}
+FormWidget::FormWidget(QWidget* parent) : QWidget(parent) { setAutoFillBackground(true); }
 
 void FormWidget::SetDefaultButton(QPushButton* button)
 {
@@ -31,7 +28,8 @@ void FormWidget::closeEvent(QCloseEvent* event)
 void FormWidget::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && defaultButton_ && defaultButton_->isEnabled()) {
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && defaultButton_ &&
+        defaultButton_->isEnabled()) {
         defaultButton_->click();
         event->accept();
         return;

@@ -2,8 +2,8 @@
 
 #include "ui/shared/TextFit.h"
 
-#include <QMouseEvent>
 #include <QFontMetricsF>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>

@@ -23,7 +23,8 @@ void QtClipboard::Clear() { SystemClipboard().clear(QClipboard::Clipboard); }
 
 void QtClipboard::SetText(const std::string& text)
 {
-    SystemClipboard().setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QClipboard::Clipboard);
+    SystemClipboard().setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                              QClipboard::Clipboard);
 }
 
 }  // namespace brelvon

@@ -17,8 +17,7 @@ public:
     // programName prefixes the line on standard error; title is the message box's.
     UnhandledErrorReport(std::string programName, std::string title)
         : programName_(std::move(programName)), title_(std::move(title))
-    {
-    }
+    {}
 
     void Report(const std::exception& error);
     [[nodiscard]] bool Failed() const { return failed_; }

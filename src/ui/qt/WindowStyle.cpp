@@ -33,15 +33,12 @@ int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, con
     case PM_IndicatorWidth:
     case PM_IndicatorHeight:
     case PM_ExclusiveIndicatorWidth:
-    case PM_ExclusiveIndicatorHeight:
-        return IndicatorSize;
+    case PM_ExclusiveIndicatorHeight: return IndicatorSize;
     case PM_CheckBoxLabelSpacing:
-    case PM_RadioButtonLabelSpacing:
-        return LabelSpacing;
+    case PM_RadioButtonLabelSpacing: return LabelSpacing;
     case PM_DefaultFrameWidth:
         return qobject_cast<const QLineEdit*>(widget) != nullptr ? 2 : QProxyStyle::pixelMetric(metric, option, widget);
-    default:
-        return QProxyStyle::pixelMetric(metric, option, widget);
+    default: return QProxyStyle::pixelMetric(metric, option, widget);
     }
 }
 

@@ -58,6 +58,7 @@ TEST_P(ReportProgramOutput, EqualsTheWindowsClipboardForTheSameSwitches)
     EXPECT_EQ(report.Out, ProbeClipboard(GetParam().ProbeArguments));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Switches, ReportProgramOutput,
     testing::Values(
@@ -76,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         SameReportCase{"NoDrives", "C", {"--drives", TestData + "/drives/empty.json"},
                        {"--drives", TestData + "/drives/empty.json"}}),
     [](const testing::TestParamInfo<SameReportCase>& info) { return info.param.Name; });
+// clang-format on
 
 // A copy of the program under another name, removed at the end of the test.
 class RenamedProgram {
@@ -182,7 +184,8 @@ TEST(ReportProgramOnThisMachine, RootFileSystemAgreesWithDf)
     EXPECT_EQ(std::stod(fields[2]), Megabytes(before.Size));
 
     const auto rows = json::parse(jsonRun.Out).at("rows");
-    const auto root = std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.value("mountPoint", json()) == "/"; });
+    const auto root =
+        std::find_if(rows.begin(), rows.end(), [](const auto& row) { return row.value("mountPoint", json()) == "/"; });
     ASSERT_NE(root, rows.end()) << jsonRun.Out;
     EXPECT_EQ(root->at("letter"), "C");
     EXPECT_EQ(root->at("totalMb").get<double>(), Megabytes(before.Size));
@@ -216,6 +219,7 @@ TEST_P(ReportProgramUsage, UnusableCommandLineIsOneLineAndStatus2)
     EXPECT_EQ(result.Err.back(), '\n');
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Errors, ReportProgramUsage,
     testing::Values(UsageCase{"UnknownOption", {"--all"}, "unknown option --all"},
@@ -225,6 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UsageCase{"MalformedDrivesFile", {"--drives", TestData + "/report/not-a-drive-file.json"},
                               TestData + "/report/not-a-drive-file.json"}),
     [](const testing::TestParamInfo<UsageCase>& info) { return info.param.Name; });
+// clang-format on
 
 TEST(ReportProgram, HelpAndVersionPrintAndSucceed)
 {

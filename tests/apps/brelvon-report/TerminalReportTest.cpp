@@ -1,10 +1,10 @@
 // The terminal front end in-process, with the machine replaced: which drives
 // and language it takes, how a failure of the drive service ends it, and the
 // JSON of tables the sample files do not make.
-#include "model/PlatformError.h"
-#include "drives/RecordedDriveService.h"
-#include "report/DriveTableJson.h"
 #include "brelvon-report/TerminalReport.h"
+#include "drives/RecordedDriveService.h"
+#include "model/PlatformError.h"
+#include "report/DriveTableJson.h"
 
 #include <gtest/gtest.h>
 
@@ -45,10 +45,9 @@ TEST(TerminalReport, ReportsTheMachinesDrivesInTheSystemLanguage)
 {
     const Outcome run = RunWith(MachineWithOneDrive(0x040C), {});
     EXPECT_EQ(run.Status, terminal_exit::Success);
-    EXPECT_EQ(run.Out,
-              "Brelvon v1.26\r\n\r\nDisq.\tVolume\t\t Taille\t  Libre\tUtilisé\t      %\r\n\r\n"
-              "C\tROOT        \t  64000\t  16000\t  48000\t     75\t\r\n\r\n"
-              " \tDisques     \t  64000\t  16000\t  48000\t     75\t\r\n\r\n");
+    EXPECT_EQ(run.Out, "Brelvon v1.26\r\n\r\nDisq.\tVolume\t\t Taille\t  Libre\tUtilisé\t      %\r\n\r\n"
+                       "C\tROOT        \t  64000\t  16000\t  48000\t     75\t\r\n\r\n"
+                       " \tDisques     \t  64000\t  16000\t  48000\t     75\t\r\n\r\n");
     EXPECT_EQ(run.Err, "");
 }
 

@@ -7,7 +7,8 @@ namespace {
 
 TEST(CommandLine, TakesOurLongOptionsOutOfTheArgumentText)
 {
-    const auto line = ParseCommandLine({"/usr/bin/brelvon", "-Rd1", "--drives", "my drives.json", "-LFr", "--help"}, {});
+    const auto line =
+        ParseCommandLine({"/usr/bin/brelvon", "-Rd1", "--drives", "my drives.json", "-LFr", "--help"}, {});
     EXPECT_EQ(line.DrivesFile, "my drives.json");
     EXPECT_TRUE(line.Help);
     EXPECT_EQ(line.ArgumentText, "-Rd1 -LFr");
@@ -31,9 +32,10 @@ TEST(CommandLine, DrivesWithoutAFileIsAnError)
 
 TEST(CommandLine, ExeNameDropsFolderAndExtension)
 {
-    for (const auto& [path, name] : {std::pair{"/opt/Brelvon-Rd1-UGb", "Brelvon-Rd1-UGb"}, std::pair{"Brelvon.exe", "Brelvon"},
-                                     std::pair{"C:\\Tools\\Brelvon-LFr.exe", "Brelvon-LFr"}, std::pair{"./.hidden", ".hidden"},
-                                     std::pair{"dir.d/brelvon", "brelvon"}}) {
+    for (const auto& [path, name] :
+         {std::pair{"/opt/Brelvon-Rd1-UGb", "Brelvon-Rd1-UGb"}, std::pair{"Brelvon.exe", "Brelvon"},
+          std::pair{"C:\\Tools\\Brelvon-LFr.exe", "Brelvon-LFr"}, std::pair{"./.hidden", ".hidden"},
+          std::pair{"dir.d/brelvon", "brelvon"}}) {
         EXPECT_EQ(ExeNameOf(path), name) << path;
     }
 }

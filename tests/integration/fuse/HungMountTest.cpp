@@ -62,7 +62,7 @@ std::string CheckFuseDevice()
 }
 
 struct ProgramRun {
-    bool Exited = false;      // the program exited before the deadline
+    bool Exited = false;  // the program exited before the deadline
     int ExitCode = -1;
     bool OutputClosed = false;  // nothing held its standard output open any more by then
     std::string Out;

@@ -11,17 +11,17 @@
 //   ... --tolerance BYTES                         how far free space may move meanwhile
 //   ... --label C=HEX                             C:'s label, as hexadecimal UTF-8 bytes
 //   ... --locale fr_LU.UTF-8                      the system LANGID must be ours for it
+#include "model/PlatformError.h"
 #include "os/SystemLanguage.h"
 #include "os/SystemNumberLocale.h"
-#include "text/NumberLocale.h"
-#include "model/PlatformError.h"
-#include "text/LanguageIds.h"
 #include "os/windows/ErrorModeGuard.h"
 #include "os/windows/WideText.h"
 #include "os/windows/Win32DriveType.h"
 #include "os/windows/WindowsDrive.h"
 #include "os/windows/WindowsDriveService.h"
 #include "survey/DriveSurvey.h"
+#include "text/LanguageIds.h"
+#include "text/NumberLocale.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -73,15 +73,17 @@ void CheckDriveTypeMapping()
         DriveType Expected;
     };
     const Case cases[] = {
-        {DRIVE_UNKNOWN, DriveType::Unknown}, {DRIVE_NO_ROOT_DIR, DriveType::Unknown},
+        {DRIVE_UNKNOWN, DriveType::Unknown},     {DRIVE_NO_ROOT_DIR, DriveType::Unknown},
         {DRIVE_REMOVABLE, DriveType::Removable}, {DRIVE_FIXED, DriveType::Fixed},
-        {DRIVE_REMOTE, DriveType::Network}, {DRIVE_CDROM, DriveType::CdRom},
-        {DRIVE_RAMDISK, DriveType::RamDisk}, {7, DriveType::Unknown}, {0xFFFFFFFFu, DriveType::Unknown},
+        {DRIVE_REMOTE, DriveType::Network},      {DRIVE_CDROM, DriveType::CdRom},
+        {DRIVE_RAMDISK, DriveType::RamDisk},     {7, DriveType::Unknown},
+        {0xFFFFFFFFu, DriveType::Unknown},
     };
     for (const auto& c : cases) {
         const DriveType got = DriveTypeFromWin32(c.Win32);
-        Check(got == c.Expected, "GetDriveTypeW " + std::to_string(c.Win32) + " is type code " +
-                                     std::to_string(static_cast<int>(c.Expected)),
+        Check(got == c.Expected,
+              "GetDriveTypeW " + std::to_string(c.Win32) + " is type code " +
+                  std::to_string(static_cast<int>(c.Expected)),
               "got " + std::to_string(static_cast<int>(got)));
     }
 }
@@ -95,7 +97,8 @@ void CheckWideText()
     const Case both[] = {
         {L"", ""},
         {L"SYSTEM", "SYSTEM"},
-        {L"Donn\u00e9es", "Donn\xc3\xa9" "es"},
+        {L"Donn\u00e9es", "Donn\xc3\xa9"
+                          "es"},
         {L"\u2713", "\xe2\x9c\x93"},
         {L"\xD834\xDD1E", "\xf0\x9d\x84\x9e"},  // U+1D11E, a surrogate pair in UTF-16
     };
@@ -105,9 +108,12 @@ void CheckWideText()
         Check(WideFromUtf8(c.Utf8) == c.Wide, "UTF-8 to UTF-16 of " + text);
     }
     // A damaged label still shows, with U+FFFD where the damage is.
-    Check(Utf8FromWide(std::wstring{L'a', wchar_t(0xD800), L'b'}) == "a\xef\xbf\xbd" "b",
+    Check(Utf8FromWide(std::wstring{L'a', wchar_t(0xD800), L'b'}) == "a\xef\xbf\xbd"
+                                                                     "b",
           "an unpaired surrogate becomes U+FFFD", Hex(Utf8FromWide(std::wstring{L'a', wchar_t(0xD800), L'b'})));
-    Check(WideFromUtf8("a\xff" "b") == std::wstring{L'a', wchar_t(0xFFFD), L'b'}, "a byte that is not UTF-8 becomes U+FFFD");
+    Check(WideFromUtf8("a\xff"
+                       "b") == std::wstring{L'a', wchar_t(0xFFFD), L'b'},
+          "a byte that is not UTF-8 becomes U+FFFD");
 }
 
 void CheckErrorModeGuard()
@@ -137,9 +143,10 @@ void CheckNumberLocales()
         const char* Group;  // nullptr: whatever the system's data says, as long as it is not the decimal
     };
     const Case cases[] = {
-        {"en_US.UTF-8", ".", ","}, {"C", ".", ","},       {"POSIX", ".", ","}, {"", ".", ","},
-        {"de_DE", ",", "."},       {"fr_FR.UTF-8", ",", nullptr}, {"fr_FR@euro", ",", nullptr},
-        {"xx_QQ", ".", ","},
+        {"en_US.UTF-8", ".", ","},    {"C", ".", ","},
+        {"POSIX", ".", ","},          {"", ".", ","},
+        {"de_DE", ",", "."},          {"fr_FR.UTF-8", ",", nullptr},
+        {"fr_FR@euro", ",", nullptr}, {"xx_QQ", ".", ","},
     };
     for (const auto& c : cases) {
         const NumberLocale locale = NumberLocaleForName(c.Name);

@@ -9,7 +9,8 @@
 namespace brelvon {
 namespace {
 
-std::string ReadTestFile(const std::string& name) {
+std::string ReadTestFile(const std::string& name)
+{
     std::ifstream in(std::string(BRELVON_TEST_DATA) + "/mountinfo/" + name);
     if (!in) {
         throw std::runtime_error("missing test data " + name);
@@ -28,11 +29,13 @@ void PrintTo(const CapturedCase& c, std::ostream* os) { *os << c.File; }
 
 class ClassifiesCapturedTables : public ::testing::TestWithParam<CapturedCase> {};
 
-TEST_P(ClassifiesCapturedTables, GivesTheirKnownDrives) {
+TEST_P(ClassifiesCapturedTables, GivesTheirKnownDrives)
+{
     const auto drives = ClassifyCapturedMountInfo(ReadTestFile(GetParam().File));
     EXPECT_EQ(ClassifiedDrivesToJson(drives), nlohmann::json::parse(GetParam().ExpectedJson)) << GetParam().File;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     CapturedMountInfo, ClassifiesCapturedTables,
     ::testing::Values(
@@ -43,15 +46,17 @@ INSTANTIATE_TEST_SUITE_P(
         CapturedCase{"fedora-workstation-docker.txt",
                      R"([["C","/",2],["D","/boot",2],["E","/home",2],["F","/tmp",5]])"},
         CapturedCase{"podman-container.txt", R"([["C","/",2]])"}));
+// clang-format on
 
-TEST(CapturedMountInfo, JsonIsLetterMountPointTypeCode) {
-    const auto drives = ClassifyCapturedMountInfo(
-        "20 1 8:4 / / rw - ext4 /dev/sda4 rw\n"
-        "47 20 0:38 / /mnt/My\\040Music rw - cifs //nas/music rw\n");
+TEST(CapturedMountInfo, JsonIsLetterMountPointTypeCode)
+{
+    const auto drives = ClassifyCapturedMountInfo("20 1 8:4 / / rw - ext4 /dev/sda4 rw\n"
+                                                  "47 20 0:38 / /mnt/My\\040Music rw - cifs //nas/music rw\n");
     EXPECT_EQ(ClassifiedDrivesToJson(drives).dump(), R"([["C","/",2],["D","/mnt/My Music",3]])");
 }
 
-TEST(CapturedMountInfo, EmptyTextListsNothing) {
+TEST(CapturedMountInfo, EmptyTextListsNothing)
+{
     EXPECT_EQ(ClassifiedDrivesToJson(ClassifyCapturedMountInfo("")).dump(), "[]");
 }
 

@@ -14,7 +14,8 @@ namespace {
 using namespace std::chrono_literals;
 
 // A file system that never answers: the child sleeps until it is killed.
-int NeverAnswers(const char*, struct statvfs*) {
+int NeverAnswers(const char*, struct statvfs*)
+{
     while (true) {
         ::pause();
     }
@@ -23,14 +24,16 @@ int NeverAnswers(const char*, struct statvfs*) {
 // Read by the child at fork time: whether this probe should hang for a while.
 volatile bool gHangBriefly = false;
 
-int HangsBrieflyWhenAsked(const char* path, struct statvfs* result) {
+int HangsBrieflyWhenAsked(const char* path, struct statvfs* result)
+{
     if (gHangBriefly) {
         ::usleep(400 * 1000);
     }
     return ::statvfs(path, result);
 }
 
-TEST(ChildStatvfsProbe, AnswersLikeStatvfs) {
+TEST(ChildStatvfsProbe, AnswersLikeStatvfs)
+{
     const ChildStatvfsProbe probe(std::make_shared<StuckProbeRecord>());
     const ProbeResult result = probe.Probe("root", "/");
     ASSERT_EQ(result.Result, ProbeResult::Outcome::Answered);
@@ -41,12 +44,14 @@ TEST(ChildStatvfsProbe, AnswersLikeStatvfs) {
     EXPECT_GE(result.Size->Free, result.Size->Available);
 }
 
-TEST(ChildStatvfsProbe, ErrorIsFailedNotTimedOut) {
+TEST(ChildStatvfsProbe, ErrorIsFailedNotTimedOut)
+{
     const ChildStatvfsProbe probe(std::make_shared<StuckProbeRecord>());
     EXPECT_EQ(probe.Probe("gone", "/no/such/mount/point").Result, ProbeResult::Outcome::Failed);
 }
 
-TEST(ChildStatvfsProbe, HungMountIsNotAskedAgainWhileItsChildIsStuck) {
+TEST(ChildStatvfsProbe, HungMountIsNotAskedAgainWhileItsChildIsStuck)
+{
     const auto record = std::make_shared<StuckProbeRecord>();
     const ChildStatvfsProbe probe(record, 100ms, &NeverAnswers);
     EXPECT_EQ(probe.Probe("nfs server:/a /mnt/a", "/").Result, ProbeResult::Outcome::TimedOut);
@@ -57,7 +62,8 @@ TEST(ChildStatvfsProbe, HungMountIsNotAskedAgainWhileItsChildIsStuck) {
     EXPECT_EQ(record->ReapFinished(), 2u);
 }
 
-TEST(ChildStatvfsProbe, ChildThatFinishesLateIsReapedAndTheMountAskedAgain) {
+TEST(ChildStatvfsProbe, ChildThatFinishesLateIsReapedAndTheMountAskedAgain)
+{
     const auto record = std::make_shared<StuckProbeRecord>();
     const ChildStatvfsProbe probe(record, 100ms, &HangsBrieflyWhenAsked);
     gHangBriefly = true;
@@ -72,7 +78,8 @@ TEST(ChildStatvfsProbe, ChildThatFinishesLateIsReapedAndTheMountAskedAgain) {
     EXPECT_EQ(probe.Probe("slow", "/").Result, ProbeResult::Outcome::Answered);
 }
 
-TEST(LinuxDrive, StatvfsThatNeverAnswersIsNotReadyWithinTwoSeconds) {
+TEST(LinuxDrive, StatvfsThatNeverAnswersIsNotReadyWithinTwoSeconds)
+{
     const auto probe = std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>(),
                                                                  ChildStatvfsProbe::kDefaultTimeout, &NeverAnswers);
     ClassifiedDrive share;

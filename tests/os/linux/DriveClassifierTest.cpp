@@ -12,41 +12,49 @@ namespace {
 // A made-up machine: a mount table plus whatever sysfs, sizes and bays it has.
 class Machine {
 public:
-    explicit Machine(const std::string& mountInfoText) {
+    explicit Machine(const std::string& mountInfoText)
+    {
         facts_.Mounts = ParseMountInfo(mountInfoText);
         facts_.DeviceFacts.resize(facts_.Mounts.Entries.size());
     }
 
     // Sysfs facts of the device under the (last) mount at `mountPoint`.
-    Machine& Disk(const std::string& mountPoint, BlockDeviceFacts deviceFacts) {
+    Machine& Disk(const std::string& mountPoint, BlockDeviceFacts deviceFacts)
+    {
         facts_.DeviceFacts[IndexOf(mountPoint)] = std::move(deviceFacts);
         return *this;
     }
-    Machine& Total(const std::string& mountPoint, std::uint64_t total) {
+    Machine& Total(const std::string& mountPoint, std::uint64_t total)
+    {
         facts_.KnownTotals[IndexOf(mountPoint)] = total;
         return *this;
     }
-    Machine& Bay(const std::string& name, DriveBay::Kind kind, bool hasMedium) {
+    Machine& Bay(const std::string& name, DriveBay::Kind kind, bool hasMedium)
+    {
         facts_.Bays.push_back(DriveBay{name, kind, hasMedium});
         return *this;
     }
-    Machine& User(unsigned userId) {
+    Machine& User(unsigned userId)
+    {
         facts_.UserId = userId;
         return *this;
     }
 
     // One line per drive: "E /dev/sr0 (empty) 4", "C / 2".
-    [[nodiscard]] std::vector<std::string> Drives() const {
+    [[nodiscard]] std::vector<std::string> Drives() const
+    {
         std::vector<std::string> lines;
         for (const ClassifiedDrive& drive : ClassifyDrives(facts_)) {
             const std::string where = drive.HasFileSystem ? drive.MountPoint : drive.Device + " (empty)";
-            lines.push_back(std::string(1, drive.Letter) + " " + where + " " + std::to_string(static_cast<int>(drive.Type)));
+            lines.push_back(std::string(1, drive.Letter) + " " + where + " " +
+                            std::to_string(static_cast<int>(drive.Type)));
         }
         return lines;
     }
 
 private:
-    std::size_t IndexOf(const std::string& mountPoint) const {
+    std::size_t IndexOf(const std::string& mountPoint) const
+    {
         const auto& entries = facts_.Mounts.Entries;
         for (std::size_t i = entries.size(); i-- > 0;) {
             if (entries[i].MountPoint == mountPoint) {
@@ -59,7 +67,8 @@ private:
     MachineFacts facts_;
 };
 
-BlockDeviceFacts OnDisk(const std::string& disk) {
+BlockDeviceFacts OnDisk(const std::string& disk)
+{
     BlockDeviceFacts facts;
     facts.Disks = {disk};
     facts.Mmc = disk.starts_with("mmcblk");
@@ -69,12 +78,14 @@ BlockDeviceFacts OnDisk(const std::string& disk) {
     return facts;
 }
 
-BlockDeviceFacts Removable(BlockDeviceFacts facts) {
+BlockDeviceFacts Removable(BlockDeviceFacts facts)
+{
     facts.Removable = true;
     return facts;
 }
 
-BlockDeviceFacts Usb(BlockDeviceFacts facts) {
+BlockDeviceFacts Usb(BlockDeviceFacts facts)
+{
     facts.OnUsb = true;
     return facts;
 }
@@ -93,6 +104,7 @@ class ClassifiesMadeUpMachines : public ::testing::TestWithParam<MachineCase> {}
 
 TEST_P(ClassifiesMadeUpMachines, ListsExpectedDrives) { EXPECT_EQ(GetParam().Setup.Drives(), GetParam().Expected); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Classifier, ClassifiesMadeUpMachines,
     ::testing::Values(
@@ -210,13 +222,15 @@ INSTANTIATE_TEST_SUITE_P(
                                     "31 30 0:50 / /mnt/usb rw - tmpfs tmpfs rw\n"),
                     {"C / 2", "D /mnt/usb 5"}}),
     [](const ::testing::TestParamInfo<MachineCase>& info) { return std::string(info.param.Name); });
+// clang-format on
 
-TEST(Classifier, LettersStopAtZ) {
+TEST(Classifier, LettersStopAtZ)
+{
     std::string table = kRoot;
     for (int i = 0; i < 25; ++i) {
         const std::string n = (i < 10 ? "0" : "") + std::to_string(i);
-        table += std::to_string(100 + i) + " 20 0:" + std::to_string(100 + i) + " / /mnt/t" + n +
-                 " rw - tmpfs tmpfs rw\n";
+        table +=
+            std::to_string(100 + i) + " 20 0:" + std::to_string(100 + i) + " / /mnt/t" + n + " rw - tmpfs tmpfs rw\n";
     }
     const std::vector<std::string> drives = Machine(table).Drives();
     ASSERT_EQ(drives.size(), 24u);  // C, then D to Z
@@ -227,10 +241,12 @@ TEST(Classifier, LettersStopAtZ) {
 // Each row adds one mount to a machine whose only drive is /; none shows.
 class NeverListed : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(NeverListed, OnlyRootShows) {
+TEST_P(NeverListed, OnlyRootShows)
+{
     EXPECT_EQ(Machine(kRoot + GetParam() + "\n").Drives(), std::vector<std::string>{"C / 2"}) << GetParam();
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Classifier, NeverListed,
     ::testing::Values("30 20 0:3 / /mnt/proc rw - proc proc rw", "30 20 7:3 / /snap/core/17 ro - squashfs /dev/loop3 ro",
@@ -252,18 +268,23 @@ INSTANTIATE_TEST_SUITE_P(
                       "30 20 0:47 / /mnt/merged rw - overlay overlay rw,lowerdir=/a",
                       "30 20 0:48 / /home/ann/.local/share/containers/storage/overlay/x/merged rw - "
                       "fuse.fuse-overlayfs fuse-overlayfs rw"));
+// clang-format on
 
 // Paths that only look like left-out trees.
 class ListedDespiteLookingLikeASystemTree : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(ListedDespiteLookingLikeASystemTree, Shows) {
-    const std::vector<std::string> drives = Machine(kRoot + "30 20 8:2 / " + GetParam() + " rw - ext4 /dev/sda2 rw\n").Drives();
+TEST_P(ListedDespiteLookingLikeASystemTree, Shows)
+{
+    const std::vector<std::string> drives =
+        Machine(kRoot + "30 20 8:2 / " + GetParam() + " rw - ext4 /dev/sda2 rw\n").Drives();
     EXPECT_EQ(drives, (std::vector<std::string>{"C / 2", "D " + std::string(GetParam()) + " 2"}));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Classifier, ListedDespiteLookingLikeASystemTree,
                          ::testing::Values("/run/media/ann/DATA", "/run/media", "/runner", "/procedures", "/devel",
                                            "/etcetera", "/var/lib/docker-backup", "/var/lib/containers2"));
+// clang-format on
 
 struct TypeCase {
     const char* Line;  // mounted at /mnt/x
@@ -275,12 +296,12 @@ void PrintTo(const TypeCase& c, std::ostream* os) { *os << ::testing::PrintToStr
 
 class TypesMounts : public ::testing::TestWithParam<TypeCase> {};
 
-TEST(Classifier, LocalMountInsideANetworkShareIsAskedInAChild) {
+TEST(Classifier, LocalMountInsideANetworkShareIsAskedInAChild)
+{
     MachineFacts facts;
-    facts.Mounts = ParseMountInfo(kRoot +
-                                  "30 20 0:60 / /mnt/share rw - nfs4 server:/export rw\n"
-                                  "31 30 0:61 / /mnt/share/scratch rw - tmpfs tmpfs rw\n"
-                                  "32 20 0:62 / /mnt/scratch rw - tmpfs tmpfs rw\n");
+    facts.Mounts = ParseMountInfo(kRoot + "30 20 0:60 / /mnt/share rw - nfs4 server:/export rw\n"
+                                          "31 30 0:61 / /mnt/share/scratch rw - tmpfs tmpfs rw\n"
+                                          "32 20 0:62 / /mnt/scratch rw - tmpfs tmpfs rw\n");
     const std::vector<ClassifiedDrive> drives = ClassifyDrives(facts);
     ASSERT_EQ(drives.size(), 4u);
     EXPECT_FALSE(drives[0].AskInChild);  // /
@@ -292,7 +313,8 @@ TEST(Classifier, LocalMountInsideANetworkShareIsAskedInAChild) {
     EXPECT_TRUE(drives[3].AskInChild);  // the share itself
 }
 
-TEST_P(TypesMounts, ByTypeAndSource) {
+TEST_P(TypesMounts, ByTypeAndSource)
+{
     MachineFacts facts;
     facts.Mounts = ParseMountInfo(kRoot + "30 20 " + GetParam().Line + "\n");
     const std::vector<ClassifiedDrive> drives = ClassifyDrives(facts);
@@ -301,6 +323,7 @@ TEST_P(TypesMounts, ByTypeAndSource) {
     EXPECT_EQ(drives[1].AskInChild, GetParam().AskInChild) << GetParam().Line;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Classifier, TypesMounts,
     ::testing::Values(TypeCase{"0:60 / /mnt/x rw - nfs server:/export rw", DriveType::Network, true},
@@ -321,6 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TypeCase{"0:62 / /mnt/x rw - zfs tank/data rw", DriveType::Fixed, false},
                       TypeCase{"0:62 / /mnt/x rw - fuse.mergerfs /d1:/d2 rw", DriveType::Fixed, true},
                       TypeCase{"0:62 / /mnt/x rw - fuseblk /dev/sdb1 rw", DriveType::Fixed, true}));
+// clang-format on
 
 struct SourceCase {
     const char* Source;
@@ -331,10 +355,12 @@ void PrintTo(const SourceCase& c, std::ostream* os) { *os << ::testing::PrintToS
 
 class RecognisesNetworkSources : public ::testing::TestWithParam<SourceCase> {};
 
-TEST_P(RecognisesNetworkSources, HostPathOrShare) {
+TEST_P(RecognisesNetworkSources, HostPathOrShare)
+{
     EXPECT_EQ(IsNetworkSource(GetParam().Source), GetParam().Network) << GetParam().Source;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Classifier, RecognisesNetworkSources,
     ::testing::Values(SourceCase{"server:/export", true}, SourceCase{"10.0.0.2:/srv", true},
@@ -344,6 +370,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SourceCase{"rpool/data:x", false}, SourceCase{"/mnt/a:/mnt/b", false}, SourceCase{":/x", false},
                       SourceCase{"host:", false}, SourceCase{"//nas", false}, SourceCase{"//nas/", false},
                       SourceCase{"///x", false}, SourceCase{"[fe80::1]/x", false}, SourceCase{"systemd-1", false}));
+// clang-format on
 
 }  // namespace
 }  // namespace brelvon

@@ -24,27 +24,37 @@ class DecodesUdevEscapes : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(DecodesUdevEscapes, ToBytes) { EXPECT_EQ(DecodeUdevEscapes(GetParam().Input), GetParam().Expected); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Label, DecodesUdevEscapes,
                          ::testing::Values(TextCase{"My\\x20Disk", "My Disk"}, TextCase{"a\\x2fb", "a/b"},
                                            TextCase{"\\xc3\\xa9t\\xC3\\xA9", "\xc3\xa9t\xc3\xa9"},
                                            TextCase{"back\\x5cslash", "back\\slash"}, TextCase{"odd\\x2", "odd\\x2"},
                                            TextCase{"not\\xzz", "not\\xzz"}, TextCase{"plain", "plain"},
                                            TextCase{"", ""}));
+// clang-format on
 
-TEST(Label, ControlCharactersBecomeSpacesOtherBytesStay) {
-    EXPECT_EQ(VolumeNameOf(std::string("a\tb\nc\rd\x1b" "e\x7f" "f\xc3\xa9"), "/"), "a b c d e f\xc3\xa9");
+TEST(Label, ControlCharactersBecomeSpacesOtherBytesStay)
+{
+    EXPECT_EQ(VolumeNameOf(std::string("a\tb\nc\rd\x1b"
+                                       "e\x7f"
+                                       "f\xc3\xa9"),
+                           "/"),
+              "a b c d e f\xc3\xa9");
     EXPECT_EQ(VolumeNameOf(std::nullopt, "/mnt/new\nline"), "/mnt/new line");
 }
 
-TEST(Label, VolumeNameIsLabelOrMountPoint) {
+TEST(Label, VolumeNameIsLabelOrMountPoint)
+{
     EXPECT_EQ(VolumeNameOf(std::string("Photos\n2024"), "/media/x"), "Photos 2024");
     EXPECT_EQ(VolumeNameOf(std::string(), "/media/x"), "/media/x");
     EXPECT_EQ(VolumeNameOf(std::nullopt, "/home"), "/home");
 }
 
-TEST(Label, UdevDatabaseGivesDecodedLabel) {
+TEST(Label, UdevDatabaseGivesDecodedLabel)
+{
     const TempTree udev;
-    udev.Write("b8:17", "S:disk/by-uuid/1234\nE:ID_FS_TYPE=vfat\nE:ID_FS_LABEL=My_Disk\nE:ID_FS_LABEL_ENC=My\\x20Disk\n");
+    udev.Write("b8:17",
+               "S:disk/by-uuid/1234\nE:ID_FS_TYPE=vfat\nE:ID_FS_LABEL=My_Disk\nE:ID_FS_LABEL_ENC=My\\x20Disk\n");
     udev.Write("b8:18", "E:ID_FS_TYPE=ext4\n");
     const LabelReader labels(udev.Root() / "no-dev", udev.Root());
     EXPECT_EQ(labels.Read("/nowhere", DeviceNumber{8, 17}, false), "My Disk");
@@ -53,7 +63,8 @@ TEST(Label, UdevDatabaseGivesDecodedLabel) {
     EXPECT_EQ(labels.Read("/nowhere", std::nullopt, false), std::nullopt);
 }
 
-TEST(Label, ByLabelLinkComesBeforeUdevDatabase) {
+TEST(Label, ByLabelLinkComesBeforeUdevDatabase)
+{
     const TempTree dev;
     // A device node for a number no real device uses; making it touches no device.
     const auto node = dev.Root() / "brelvontest0";

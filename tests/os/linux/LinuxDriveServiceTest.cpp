@@ -1,5 +1,5 @@
-#include "model/PlatformError.h"
 #include "os/linux/LinuxDriveService.h"
+#include "model/PlatformError.h"
 #include "os/linux/LinuxDriveServiceFactory.h"
 
 #include "os/linux/TempTree.h"
@@ -21,7 +21,8 @@ namespace {
 using namespace std::chrono_literals;
 using testing::TempTree;
 
-int NeverAnswers(const char*, struct statvfs*) {
+int NeverAnswers(const char*, struct statvfs*)
+{
     while (true) {
         ::pause();
     }
@@ -33,7 +34,8 @@ struct DfLine {
     std::uint64_t Used = 0;
 };
 
-std::optional<DfLine> DfOfRoot() {
+std::optional<DfLine> DfOfRoot()
+{
     const std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen("df -B1 --output=size,avail,used / 2>/dev/null", "r"),
                                                      &::pclose);
     if (!pipe) {
@@ -57,7 +59,8 @@ std::uint64_t Distance(std::uint64_t a, std::uint64_t b) { return a > b ? a - b 
 
 // The real service on this machine: its C drive is the root file system, and
 // its sizes are what df says.
-TEST(LinuxDriveServiceOnThisMachine, RootAgreesWithDf) {
+TEST(LinuxDriveServiceOnThisMachine, RootAgreesWithDf)
+{
     const auto service = MakeLinuxDriveServiceFactory()();
     const auto drives = service->Drives();
     ASSERT_FALSE(drives.empty());
@@ -84,13 +87,13 @@ TEST(LinuxDriveServiceOnThisMachine, RootAgreesWithDf) {
 
 // The service wired to a made-up machine: the mount table and /sys are fakes,
 // the mount points real directories of this machine (for statvfs).
-TEST(LinuxDriveService, ListsFakeMachineInLetterOrder) {
+TEST(LinuxDriveService, ListsFakeMachineInLetterOrder)
+{
     const TempTree machine;
-    machine.Write("mountinfo",
-                  "20 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                  "30 20 8:2 / /no/such/dir rw - ext4 /dev/sda2 rw\n"
-                  "40 20 0:60 / /tmp rw - nfs4 server:/export rw\n"
-                  "this line is broken\n");
+    machine.Write("mountinfo", "20 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                               "30 20 8:2 / /no/such/dir rw - ext4 /dev/sda2 rw\n"
+                               "40 20 0:60 / /tmp rw - nfs4 server:/export rw\n"
+                               "this line is broken\n");
     const std::string optical = "devices/pci0000:00/ata2/block/sr0";
     machine.Write("sys/" + optical + "/size", "0\n");
     machine.Write("sys/" + optical + "/removable", "1\n");
@@ -126,7 +129,8 @@ TEST(LinuxDriveService, ListsFakeMachineInLetterOrder) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
 }
 
-TEST(LinuxDriveService, MissingMountTableIsAPlatformError) {
+TEST(LinuxDriveService, MissingMountTableIsAPlatformError)
+{
     LinuxSystemPaths paths;
     paths.MountInfo = "/no/such/mountinfo";
     LinuxDriveService service(paths, std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>()));

@@ -27,7 +27,8 @@ void PrintTo(const ParsedLineCase& c, std::ostream* os) { *os << c.Name; }
 
 class ParsesRealLines : public ::testing::TestWithParam<ParsedLineCase> {};
 
-TEST_P(ParsesRealLines, FieldsDecoded) {
+TEST_P(ParsesRealLines, FieldsDecoded)
+{
     const ParsedLineCase& row = GetParam();
     const std::optional<MountEntry> entry = ParseMountInfoLine(row.Line);
     ASSERT_TRUE(entry.has_value()) << row.Line;
@@ -42,6 +43,7 @@ TEST_P(ParsesRealLines, FieldsDecoded) {
     EXPECT_EQ(entry->SuperOptions, row.SuperOptions);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     MountInfo, ParsesRealLines,
     ::testing::Values(
@@ -70,11 +72,13 @@ INSTANTIATE_TEST_SUITE_P(
         ParsedLineCase{"CarriageReturnIgnored", "20 1 8:4 / / rw,noatime - ext3 /dev/sda4 rw\r", 20, 1, {8, 4}, "/",
                        "/", {}, "ext3", "/dev/sda4", "rw"}),
     [](const ::testing::TestParamInfo<ParsedLineCase>& info) { return std::string(info.param.Name); });
+// clang-format on
 
 class RejectsMalformedLines : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RejectsMalformedLines, NoEntry) { EXPECT_FALSE(ParseMountInfoLine(GetParam()).has_value()) << GetParam(); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(MountInfo, RejectsMalformedLines,
                          ::testing::Values("15 20 0:3 / /proc rw,relatime proc /proc rw",           // no separator
                                            "15 20 0:3 / /proc rw,relatime - proc /proc",            // field missing
@@ -86,8 +90,10 @@ INSTANTIATE_TEST_SUITE_P(MountInfo, RejectsMalformedLines,
                                            "15 20 0:3 /  rw - proc /proc rw",                       // mount point
                                            "15 20 0:3 / /proc rw -  /proc rw",                      // type
                                            "garbage"));
+// clang-format on
 
-TEST(ParseMountInfo, SkipsAndCountsBadLinesKeepsOrder) {
+TEST(ParseMountInfo, SkipsAndCountsBadLinesKeepsOrder)
+{
     const std::string text =
         "20 1 8:4 / / rw,noatime - ext3 /dev/sda4 rw\n"
         "this is not a mount\n"

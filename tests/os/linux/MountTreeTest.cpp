@@ -1,5 +1,5 @@
-#include "os/linux/MountInfoParser.h"
 #include "os/linux/MountTree.h"
+#include "os/linux/MountInfoParser.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ void PrintTo(const HiddenCase& c, std::ostream* os) { *os << c.Name; }
 
 class FindsHiddenMounts : public ::testing::TestWithParam<HiddenCase> {};
 
-TEST_P(FindsHiddenMounts, ExactlyTheUnreachableOnes) {
+TEST_P(FindsHiddenMounts, ExactlyTheUnreachableOnes)
+{
     const MountInfo info = ParseMountInfo(GetParam().MountInfoText);
     ASSERT_EQ(info.SkippedLines, 0u);
     const MountTree tree(info.Entries);
@@ -32,6 +33,7 @@ TEST_P(FindsHiddenMounts, ExactlyTheUnreachableOnes) {
     EXPECT_EQ(hidden, GetParam().HiddenIds);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     MountTree, FindsHiddenMounts,
     ::testing::Values(
@@ -68,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "7 6 8:3 / /a rw - ext4 /dev/sda3 rw\n",
                    {5, 6}}),
     [](const ::testing::TestParamInfo<HiddenCase>& info) { return std::string(info.param.Name); });
+// clang-format on
 
 }  // namespace
 }  // namespace brelvon

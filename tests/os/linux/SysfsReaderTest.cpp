@@ -17,7 +17,8 @@ using testing::TempTree;
 // internal disk and the stick, two loop devices and zram.
 class FakeSysfs {
 public:
-    FakeSysfs() {
+    FakeSysfs()
+    {
         const std::string sata = "devices/pci0000:00/0000:00:1f.2/ata1/host0/target0:0:0/0:0:0:0/block/";
         const std::string usb = "devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/";
         const std::string reader = "devices/pci0000:00/0000:00:14.0/usb2/2-2/2-2:1.0/host7/target7:0:0/7:0:0:0/block/";
@@ -49,13 +50,15 @@ public:
     TempTree tree;
 
 private:
-    void Disk(const std::string& path, const std::string& number, bool removable, int size) {
+    void Disk(const std::string& path, const std::string& number, bool removable, int size)
+    {
         tree.Write(path + "/removable", removable ? "1\n" : "0\n");
         tree.Write(path + "/size", std::to_string(size) + "\n");
         tree.Link("dev/block/" + number, tree.Root() / path);
         tree.Link("block/" + std::filesystem::path(path).filename().string(), tree.Root() / path);
     }
-    void Partition(const std::string& path, const std::string& number) {
+    void Partition(const std::string& path, const std::string& number)
+    {
         tree.Write(path + "/partition", "1\n");
         tree.Write(path + "/size", "100\n");
         tree.Link("dev/block/" + number, tree.Root() / path);
@@ -77,7 +80,8 @@ void PrintTo(const FactsCase& c, std::ostream* os) { *os << c.Name; }
 
 class ReadsBlockDeviceFacts : public ::testing::TestWithParam<FactsCase> {};
 
-TEST_P(ReadsBlockDeviceFacts, DownToTheWholeDisks) {
+TEST_P(ReadsBlockDeviceFacts, DownToTheWholeDisks)
+{
     const FakeSysfs sysfs;
     std::vector<std::string> askedBackingFiles;
     const auto holder = [&](const std::string& path) -> std::optional<DeviceNumber> {
@@ -102,6 +106,7 @@ TEST_P(ReadsBlockDeviceFacts, DownToTheWholeDisks) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Sysfs, ReadsBlockDeviceFacts,
     ::testing::Values(FactsCase{"PartitionOfInternalDisk", {8, 1}, {"sda"}, false, false, false, false, false},
@@ -116,13 +121,16 @@ INSTANTIATE_TEST_SUITE_P(
                                 false},
                       FactsCase{"Zram", {252, 0}, {"zram0"}, false, false, false, false, true}),
     [](const ::testing::TestParamInfo<FactsCase>& info) { return std::string(info.param.Name); });
+// clang-format on
 
-TEST(Sysfs, UnknownDeviceHasNoFacts) {
+TEST(Sysfs, UnknownDeviceHasNoFacts)
+{
     const FakeSysfs sysfs;
     EXPECT_FALSE(SysfsReader(sysfs.tree.Root()).FactsFor({0, 42}, nullptr).has_value());
 }
 
-TEST(Sysfs, LoopBackedByItselfStops) {
+TEST(Sysfs, LoopBackedByItselfStops)
+{
     const FakeSysfs sysfs;
     const auto facts = SysfsReader(sysfs.tree.Root()).FactsFor({7, 0}, [](const std::string&) {
         return std::optional<DeviceNumber>(DeviceNumber{7, 0});
@@ -131,7 +139,8 @@ TEST(Sysfs, LoopBackedByItselfStops) {
     EXPECT_FALSE(facts->Disks.empty());
 }
 
-TEST(Sysfs, DriveBaysAreOpticalDrivesAndEmptyCardReaders) {
+TEST(Sysfs, DriveBaysAreOpticalDrivesAndEmptyCardReaders)
+{
     const FakeSysfs sysfs;
     const std::vector<DriveBay> bays = SysfsReader(sysfs.tree.Root()).DriveBays();
     ASSERT_EQ(bays.size(), 3u);

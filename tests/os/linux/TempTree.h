@@ -12,7 +12,8 @@ namespace brelvon::testing {
 // /dev or udev database.
 class TempTree {
 public:
-    TempTree() {
+    TempTree()
+    {
         std::string pattern = (std::filesystem::temp_directory_path() / "brelvon-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr) {
             throw std::runtime_error("cannot make a temporary directory");
@@ -21,7 +22,8 @@ public:
     }
     TempTree(const TempTree&) = delete;
     TempTree& operator=(const TempTree&) = delete;
-    ~TempTree() {
+    ~TempTree()
+    {
         std::error_code ignored;
         std::filesystem::remove_all(root_, ignored);
     }
@@ -29,14 +31,16 @@ public:
     [[nodiscard]] const std::filesystem::path& Root() const { return root_; }
 
     // Writes `content` to the file at `relative`, making its directories.
-    std::filesystem::path Write(const std::filesystem::path& relative, const std::string& content) const {
+    std::filesystem::path Write(const std::filesystem::path& relative, const std::string& content) const
+    {
         const auto path = root_ / relative;
         std::filesystem::create_directories(path.parent_path());
         std::ofstream(path) << content;
         return path;
     }
 
-    std::filesystem::path Directory(const std::filesystem::path& relative) const {
+    std::filesystem::path Directory(const std::filesystem::path& relative) const
+    {
         const auto path = root_ / relative;
         std::filesystem::create_directories(path);
         return path;
@@ -44,7 +48,8 @@ public:
 
     // Makes a symbolic link at `relative` pointing to `target` (kept as given,
     // so relative targets stay relative like sysfs's).
-    void Link(const std::filesystem::path& relative, const std::filesystem::path& target) const {
+    void Link(const std::filesystem::path& relative, const std::filesystem::path& target) const
+    {
         const auto path = root_ / relative;
         std::filesystem::create_directories(path.parent_path());
         std::filesystem::create_symlink(target, path);

@@ -45,7 +45,9 @@ struct EnvCase {
 // The variables as a shell would set them; "-" for one that is unset.
 void PrintTo(const EnvCase& c, std::ostream* os)
 {
-    const auto value = [](const char* text) { return text != nullptr ? ::testing::PrintToString(std::string(text)) : std::string("-"); };
+    const auto value = [](const char* text) {
+        return text != nullptr ? ::testing::PrintToString(std::string(text)) : std::string("-");
+    };
     *os << "LC_ALL=" << value(c.All) << " LC_MESSAGES=" << value(c.Messages) << " LANG=" << value(c.Lang)
         << " LANGUAGE=" << value(c.Language);
 }
@@ -61,12 +63,14 @@ TEST_P(SystemLangIdFromEnv, TakesLcAllThenLcMessagesThenLangButNotLanguage)
     EXPECT_EQ(SystemLangIdFromEnvironment(), GetParam().LangId);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(SystemLanguage, SystemLangIdFromEnv,
                          testing::Values(EnvCase{"fr_FR.UTF-8", "en_US.UTF-8", "en_US.UTF-8", nullptr, 0x040C},
                                          EnvCase{nullptr, "fr_CA.UTF-8", "fr_FR.UTF-8", nullptr, 0x0C0C},
                                          EnvCase{"", "", "fr_LU.UTF-8", nullptr, 0x140C},
                                          EnvCase{nullptr, nullptr, nullptr, "fr", 0x0409},
                                          EnvCase{nullptr, nullptr, "C", "fr_FR", 0x0409}));
+// clang-format on
 
 }  // namespace
 }  // namespace brelvon

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "refresh/MainForm.h"
 #include "model/MemoryClipboard.h"
+#include "refresh/MainForm.h"
 #include "ui/qt/MainFormBinding.h"
 
 #include <QColor>

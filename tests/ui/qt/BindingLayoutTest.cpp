@@ -57,12 +57,14 @@ void BindingLayoutTest::WidgetGeometryMatchesTheModel_data()
 {
     QTest::addColumn<QString>("switches");
     QTest::addColumn<QString>("click");  // an action before the comparison, or empty
+    // clang-format off
     QTest::newRow("fixed drives") << "" << "";
     QTest::newRow("every category") << "-Rd1 -Cd1 -Nd1" << "";
     QTest::newRow("French, removable") << "-LFr -Rd1" << "";
     QTest::newRow("after ticking CD-ROM") << "-Nd1" << "CheckCD";
     QTest::newRow("after unticking network") << "-Rd1 -Cd1 -Nd1" << "CheckNet";
     QTest::newRow("after a limit step") << "-Rd1" << "ButRedMin";
+    // clang-format on
 }
 
 void BindingLayoutTest::WidgetGeometryMatchesTheModel()
@@ -85,7 +87,8 @@ void BindingLayoutTest::WidgetGeometryMatchesTheModel()
         QWidget* widget = harness.Widget(name);
         QVERIFY2(widget != nullptr, name.c_str());
         QCOMPARE(widget->objectName(), QString::fromStdString(name));
-        QWidget* container = control.Container != nullptr ? harness.Widget(control.Container->FullName()) : &harness.Window();
+        QWidget* container =
+            control.Container != nullptr ? harness.Widget(control.Container->FullName()) : &harness.Window();
         QCOMPARE(widget->parentWidget(), container);
         QRect expected(harness.Pixels(control.Left), harness.Pixels(control.Top), harness.Pixels(control.Width),
                        harness.Pixels(control.Height));
@@ -136,7 +139,8 @@ void BindingLayoutTest::WidgetsShowTextsColoursAndAlignment()
 
     // Check boxes and option buttons fill their place with their own background.
     harness.Model().ForEachControl([&](const brelvon::Control& control) {
-        if (control.Kind != brelvon::ControlKind::CheckBox && control.Kind != brelvon::ControlKind::OptionButton) return;
+        if (control.Kind != brelvon::ControlKind::CheckBox && control.Kind != brelvon::ControlKind::OptionButton)
+            return;
         QWidget* widget = harness.Widget(control.FullName());
         const QImage image = widget->grab().toImage();
         QVERIFY2(image.pixelColor(image.width() - 1, 0) == ToQColor(control.BackColor), control.FullName().c_str());
@@ -147,9 +151,11 @@ void BindingLayoutTest::RowOneShowsBarOverMarkersOverBackground_data()
 {
     QTest::addColumn<QString>("switches");
     // Drive C is 60 % used.
+    // clang-format off
     QTest::newRow("blue marker under the bar, red beyond it") << "";
     QTest::newRow("both markers under the bar") << "-Mn10 -Mx50";
     QTest::newRow("both markers beyond the bar") << "-Mn70 -Mx90";
+    // clang-format on
 }
 
 void BindingLayoutTest::RowOneShowsBarOverMarkersOverBackground()
@@ -198,6 +204,7 @@ void BindingLayoutTest::StackingFollowsTheModel_data()
 {
     QTest::addColumn<QString>("upper");
     QTest::addColumn<QString>("lower");
+    // clang-format off
     QTest::newRow("black title over white title") << "LabTit2" << "LabTit1";
     QTest::newRow("bar over blue marker") << "Lab1(1)" << "Lin1(1)";
     QTest::newRow("blue marker over red marker") << "Lin1(1)" << "Lin2(1)";
@@ -207,6 +214,7 @@ void BindingLayoutTest::StackingFollowsTheModel_data()
     QTest::newRow("exit over bottom frame") << "ButExit" << "FramEnd";
     QTest::newRow("about over bottom frame") << "ButAbout" << "FramEnd";
     QTest::newRow("French over bottom frame") << "OptLang(2)" << "FramEnd";
+    // clang-format on
 }
 
 void BindingLayoutTest::StackingFollowsTheModel()
@@ -228,8 +236,10 @@ void BindingLayoutTest::StackingFollowsTheModel()
 void BindingLayoutTest::WindowHeightFollowsTheListedCategories_data()
 {
     QTest::addColumn<QStringList>("clicks");  // ticks, then the same unticks
+                                              // clang-format off
     QTest::newRow("one category") << QStringList{"CheckCD", "CheckCD"};
     QTest::newRow("three, unticked in another order")
+                                              // clang-format on
         << QStringList{"CheckCD", "CheckNet", "CheckRemov", "CheckNet", "CheckCD", "CheckRemov"};
 }
 
@@ -277,8 +287,10 @@ void BindingLayoutTest::RefreshReusesTheWidgetsOfRowsThatComeBack()
     QCOMPARE(remaining, rows - 2);
     for (const auto& [name, widget] : before) {
         const int row = std::stoi(name.substr(name.find('(') + 1));
-        if (row <= remaining) QVERIFY2(widget && harness.Widget(name) == widget, name.c_str());
-        else QVERIFY2(widget.isNull() && harness.Widget(name) == nullptr, name.c_str());
+        if (row <= remaining)
+            QVERIFY2(widget && harness.Widget(name) == widget, name.c_str());
+        else
+            QVERIFY2(widget.isNull() && harness.Widget(name) == nullptr, name.c_str());
     }
 }
 
@@ -319,10 +331,12 @@ void BindingLayoutTest::SymbolFaceLettersBecomeGreek_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
+    // clang-format off
     QTest::newRow("summary mark") << " S " << QString::fromUtf8(" Σ ");
     QTest::newRow("upper case") << "ABGDW" << QString::fromUtf8("ΑΒΓΔΩ");
     QTest::newRow("lower case") << "abgpm" << QString::fromUtf8("αβγπμ");
     QTest::newRow("digits and signs stay") << "1 %-" << "1 %-";
+    // clang-format on
 }
 
 void BindingLayoutTest::SymbolFaceLettersBecomeGreek()
@@ -336,10 +350,12 @@ void BindingLayoutTest::DesignFontsHaveInstalledStandIns_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("family");
+    // clang-format off
     QTest::newRow("MS Sans Serif heading") << "Label3" << "Liberation Sans";
     QTest::newRow("Courier New cell") << "Text3(1)" << "Liberation Mono";
     QTest::newRow("Arial percentage") << "Text6(1)" << "Liberation Sans";
     QTest::newRow("Times New Roman title") << "LabTit2" << "Liberation Serif";
+    // clang-format on
 }
 
 void BindingLayoutTest::DesignFontsHaveInstalledStandIns()
@@ -360,6 +376,7 @@ void BindingLayoutTest::AccessibleNamesSayWhatAControlIs_data()
     QTest::addColumn<QString>("switches");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
+    // clang-format off
     QTest::newRow("limit box") << "" << "TextBlue" << "Blue limit in percent";
     QTest::newRow("step button") << "" << "ButRedMax" << "Red limit up by 5";
     QTest::newRow("cell of row 2") << "" << "Text3(2)" << "Size, row 2";
@@ -369,6 +386,7 @@ void BindingLayoutTest::AccessibleNamesSayWhatAControlIs_data()
     QTest::newRow("spaced caption") << "" << "ButExit" << "Exit";
     QTest::newRow("language button") << "" << "OptLang(2)" << QString::fromUtf8("Français");
     QTest::newRow("hidden focus button") << "" << "ButFocus" << "Apply the typed limits";
+    // clang-format on
 }
 
 void BindingLayoutTest::AccessibleNamesSayWhatAControlIs()
