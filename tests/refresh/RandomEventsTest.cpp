@@ -150,7 +150,9 @@ TEST_P(RandomEvents, KeepEveryInvariantAfterEveryEvent)
         for (Control* bottom : {&w.FramEnd, &w.ButExit, &w.ButAbout, &w.OptLang(1), &w.OptLang(2)}) {
             ASSERT_TRUE(bottom->Visible) << bottom->FullName();
         }
-        if (refreshed) ASSERT_EQ(w.Focus(), &w.ButFocus);
+        if (refreshed) {
+            ASSERT_EQ(w.Focus(), &w.ButFocus);
+        }
         ASSERT_EQ(form.About() != nullptr && form.About()->Window.Visible, form.About() != nullptr);
     }
 }
