@@ -185,6 +185,32 @@ bool MayBlock(std::size_t index, const std::vector<MountEntry>& entries, const M
     return false;
 }
 
+// The pool of a ZFS dataset or snapshot: its source up to the first '/' or
+// '@' ("rpool" of "rpool/ROOT/ubuntu", "tank" of "tank@monday").
+std::optional<std::string_view> ZfsPoolOf(const MountEntry& entry)
+{
+    if (entry.FileSystem != "zfs") {
+        return std::nullopt;
+    }
+    const std::string_view source = entry.Source;
+    const std::string_view pool = source.substr(0, source.find_first_of("/@"));
+    return pool.empty() ? std::nullopt : std::optional(pool);
+}
+
+// Shows `drive` at the mount at `index`: its place, type and how it is asked.
+void ShowAt(ClassifiedDrive& drive, std::size_t index, const MachineFacts& facts, const MountTree& tree)
+{
+    const MountEntry& entry = facts.Mounts.Entries[index];
+    const BlockDeviceFacts* deviceFacts = facts.FactsOf(index);
+    drive.Type = TypeOf(entry, deviceFacts);
+    drive.MountPoint = entry.MountPoint;
+    drive.FileSystem = entry.FileSystem;
+    drive.MountIndex = index;
+    drive.MountDevice = entry.Device;
+    drive.BlockDevice = deviceFacts ? std::optional(deviceFacts->Device) : std::nullopt;
+    drive.AskInChild = MayBlock(index, facts.Mounts.Entries, tree);
+}
+
 int LetterGroup(DriveType type)
 {
     switch (type) {
@@ -325,7 +351,21 @@ std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts)
         }
     }
 
+    // Each ZFS dataset has a device number of its own, yet the datasets of a
+    // pool share its space: they are one drive, the pool, shown where the
+    // shortest of them is mounted. Its drive lists one mount of each dataset
+    // (whose sizes make up the pool's) and is named by the pool.
     std::vector<ClassifiedDrive> drives;
+    std::map<std::string, std::size_t, std::less<>> poolDrives;
+    const auto datasetAt = [&](std::size_t index) {
+        const MountEntry& mount = entries[index];
+        return SizedMount{index,
+                          mount.MountPoint,
+                          mount.Source,
+                          mount.Device,
+                          MayBlock(index, entries, tree),
+                          mount.Source.find('@') != std::string::npos};
+    };
     for (const auto& [key, group] : groups) {
         const bool knownEmpty = std::any_of(group.Members.begin(), group.Members.end(), [&](std::size_t member) {
             const auto total = facts.KnownTotals.find(member);
@@ -335,18 +375,24 @@ std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts)
             continue;
         }
         const MountEntry& entry = entries[group.Shown];
-        const BlockDeviceFacts* deviceFacts = facts.FactsOf(group.Shown);
-        ClassifiedDrive drive;
-        drive.Type = TypeOf(entry, deviceFacts);
-        drive.MountPoint = entry.MountPoint;
-        drive.Device = entry.Source;
-        drive.FileSystem = entry.FileSystem;
-        drive.MountIndex = group.Shown;
-        drive.MountDevice = entry.Device;
-        if (deviceFacts) {
-            drive.BlockDevice = deviceFacts->Device;
+        const std::optional<std::string_view> pool = ZfsPoolOf(entry);
+        if (pool) {
+            const auto [it, inserted] = poolDrives.try_emplace(std::string(*pool), drives.size());
+            if (!inserted) {
+                ClassifiedDrive& drive = drives[it->second];
+                if (BetterShown(entry, entries[*drive.MountIndex])) {
+                    ShowAt(drive, group.Shown, facts, tree);
+                }
+                drive.Datasets.push_back(datasetAt(group.Shown));
+                continue;
+            }
         }
-        drive.AskInChild = MayBlock(group.Shown, entries, tree);
+        ClassifiedDrive drive;
+        ShowAt(drive, group.Shown, facts, tree);
+        drive.Device = pool ? std::string(*pool) : entry.Source;
+        if (pool) {
+            drive.Datasets.push_back(datasetAt(group.Shown));
+        }
         drives.push_back(std::move(drive));
     }
 

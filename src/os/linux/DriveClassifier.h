@@ -17,9 +17,10 @@ namespace brelvon {
 // later mount, or when its file system is known to be empty (a measured total
 // of 0, or a FUSE mount that only answers its owner). The rest are typed
 // network, RAM disk, CD-ROM, removable or fixed (first match wins), merged to
-// one drive per file system, and lettered: / is C, then fixed drives and RAM
-// disks by mount point, CD-ROM drives by device name, removable drives by
-// device name, network drives by mount point, from D to Z.
+// one drive per file system (the datasets of a ZFS pool are one drive), and
+// lettered: / is C, then fixed drives and RAM disks by mount point, CD-ROM
+// drives by device name, removable drives by device name, network drives by
+// mount point, from D to Z.
 [[nodiscard]] std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts);
 
 // "host:path" (NFS, GlusterFS, SSHFS style, "[v6addr]:path" too) or

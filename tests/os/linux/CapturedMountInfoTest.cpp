@@ -45,7 +45,9 @@ INSTANTIATE_TEST_SUITE_P(
         CapturedCase{"empty-source.txt", R"([["C","/",2],["D","/mnt/test",5]])"},
         CapturedCase{"fedora-workstation-docker.txt",
                      R"([["C","/",2],["D","/boot",2],["E","/home",2],["F","/tmp",5]])"},
-        CapturedCase{"podman-container.txt", R"([["C","/",2]])"}));
+        CapturedCase{"podman-container.txt", R"([["C","/",2]])"},
+        CapturedCase{"root-on-zfs-desktop.txt",
+                     R"([["C","/",2],["D","/boot",2],["E","/boot/efi",2],["F","/tank/media",2]])"}));
 // clang-format on
 
 TEST(CapturedMountInfo, JsonIsLetterMountPointTypeCode)

@@ -204,6 +204,16 @@ INSTANTIATE_TEST_SUITE_P(
                                     "31 20 0:45 /@home/ann /home/ann rw - btrfs /dev/sdb2 rw,subvol=/@home/ann\n"
                                     "32 20 0:45 /@home /home rw - btrfs /dev/sdb2 rw,subvol=/@home\n"),
                     {"C / 2", "D /home 2"}},
+        MachineCase{"DatasetsOfAZfsPoolAreOneDriveAtItsShortestMountPoint",
+                    Machine("20 1 0:40 / / rw - zfs rpool/ROOT/ubuntu rw\n"
+                            "21 20 0:41 / /var/log rw - zfs rpool/ROOT/ubuntu/var/log rw\n"
+                            "22 20 0:42 / /boot rw - zfs bpool/BOOT/ubuntu rw\n"
+                            "23 20 0:43 / /data/photos rw - zfs tank/photos rw\n"
+                            "24 20 0:44 / /data rw - zfs tank rw\n"
+                            "25 23 0:45 / /data/photos/.zfs/snapshot/mon ro - zfs tank/photos@mon ro\n"
+                            "26 20 0:46 / /mnt/t2 rw - zfs tank2/x rw\n"
+                            "27 20 0:47 / /var/lib/docker rw - zfs scratch/docker rw\n"),
+                    {"C / 2", "D /boot 2", "E /data 2", "F /mnt/t2 2"}},
         MachineCase{"EqualLengthMountPointsChooseAlphabetically",
                     Machine(kRoot + "30 20 8:17 / /mnt/b rw - ext4 /dev/sdb1 rw\n"
                                     "31 20 8:17 / /mnt/a rw - ext4 /dev/sdb1 rw\n"),
