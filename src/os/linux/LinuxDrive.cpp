@@ -3,23 +3,29 @@
 #include "model/PlatformError.h"
 #include "os/linux/LabelText.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #include <sys/statvfs.h>
 
 namespace brelvon {
 
-LinuxDrive::LinuxDrive(ClassifiedDrive drive, std::optional<std::optional<VolumeSize>> measured,
-                       std::shared_ptr<const ChildStatvfsProbe> probe, LabelReader labels)
-    : drive_(std::move(drive)), measured_(std::move(measured)), probe_(std::move(probe)), labels_(std::move(labels))
+LinuxDrive::LinuxDrive(ClassifiedDrive drive, MeasuredSizes measured, std::shared_ptr<const ChildStatvfsProbe> probe,
+                       LabelReader labels, ChildStatvfsProbe::StatvfsFunction statvfsFunction)
+    : drive_(std::move(drive)),
+      measured_(std::move(measured)),
+      probe_(std::move(probe)),
+      labels_(std::move(labels)),
+      statvfs_(statvfsFunction)
 {}
 
-std::optional<VolumeSize> LinuxDrive::MeasureDirectly(const std::string& mountPoint)
+std::optional<VolumeSize> LinuxDrive::MeasureDirectly(const std::string& mountPoint,
+                                                      ChildStatvfsProbe::StatvfsFunction statvfsFunction)
 {
     struct statvfs stats {};
     int result = 0;
     do {
-        result = ::statvfs(mountPoint.c_str(), &stats);
+        result = statvfsFunction(mountPoint.c_str(), &stats);
     } while (result != 0 && errno == EINTR);
     if (result != 0) {
         return std::nullopt;
@@ -27,23 +33,52 @@ std::optional<VolumeSize> LinuxDrive::MeasureDirectly(const std::string& mountPo
     return VolumeSize::FromStatvfs(stats);
 }
 
+std::optional<VolumeSize> LinuxDrive::Ask(const SizedMount& mount) const
+{
+    if (const auto answer = measured_.find(mount.MountIndex); answer != measured_.end()) {
+        return answer->second;
+    }
+    if (mount.AskInChild) {
+        // The mount is named by its device number and source as well as its
+        // path, so a new mount at the same place is asked afresh.
+        const std::string key = mount.MountDevice.ToString() + ' ' + mount.Source + ' ' + mount.MountPoint;
+        return probe_->Probe(key, mount.MountPoint).Size;
+    }
+    return MeasureDirectly(mount.MountPoint, statvfs_);
+}
+
+// Every dataset reports the pool's free space, less any quota of its own, so
+// the pool has the largest; what each uses is its own. A pool of which one
+// dataset did not answer has no size: a partial sum would be a wrong one.
+std::optional<VolumeSize> LinuxDrive::PoolSize() const
+{
+    VolumeSize pool;
+    std::uint64_t used = 0;
+    for (const SizedMount& dataset : drive_.Datasets) {
+        const std::optional<VolumeSize> size = Ask(dataset);
+        if (!size) {
+            return std::nullopt;
+        }
+        pool.Free = std::max(pool.Free, size->Free);
+        pool.Available = std::max(pool.Available, size->Available);
+        if (!dataset.Snapshot && size->Total > size->Free) {
+            used += size->Total - size->Free;
+        }
+    }
+    pool.Total = pool.Free + used;
+    return pool;
+}
+
 bool LinuxDrive::IsReady()
 {
     if (!drive_.HasFileSystem) {
         return false;
     }
-    if (!measured_) {
-        if (drive_.AskInChild) {
-            // The mount is named by its device number and source as well as its
-            // path, so a new mount at the same place is asked afresh.
-            const std::string key = drive_.MountDevice.ToString() + ' ' + drive_.Device + ' ' + drive_.MountPoint;
-            measured_ = probe_->Probe(key, drive_.MountPoint).Size;
-        } else {
-            measured_ = MeasureDirectly(drive_.MountPoint);
-        }
+    if (!size_) {
+        size_ = drive_.Datasets.empty() ? Ask(SizedMountsOf(drive_).front()) : PoolSize();
     }
     // A file system answering with a total of 0 has nothing to show.
-    return measured_->has_value() && (*measured_)->Total > 0;
+    return size_->has_value() && (*size_)->Total > 0;
 }
 
 const VolumeSize& LinuxDrive::Size()
@@ -51,7 +86,7 @@ const VolumeSize& LinuxDrive::Size()
     if (!IsReady()) {
         throw PlatformError("the drive " + std::string(1, drive_.Letter) + ": is not ready");
     }
-    return **measured_;
+    return **size_;
 }
 
 std::string LinuxDrive::VolumeName()
@@ -74,7 +109,7 @@ DriveDetails LinuxDrive::Details()
     details.Device = drive_.Device;
     details.FileSystem = drive_.FileSystem;
     if (IsReady()) {
-        details.AvailableBytes = (*measured_)->Available;
+        details.AvailableBytes = (*size_)->Available;
     }
     return details;
 }

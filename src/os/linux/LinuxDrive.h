@@ -6,6 +6,8 @@
 #include "os/linux/LabelReader.h"
 #include "os/linux/VolumeSize.h"
 
+#include <cstddef>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,13 +17,19 @@ namespace brelvon {
 // One classified drive of this machine. Its sizes are asked once, in
 // IsReady(), and kept for the life of the object (one survey): directly for a
 // local file system, through the child probe for one that may block. A drive
-// bay without a mounted medium is never ready.
+// bay without a mounted medium is never ready. A ZFS pool's sizes are made
+// from those of its datasets, each asked in the same way; when one of them
+// does not answer, the pool is not ready.
 class LinuxDrive final : public Drive {
 public:
-    // `measured`: sizes already asked while listing (a local file system), or
-    // an empty optional when they are still to be asked.
-    LinuxDrive(ClassifiedDrive drive, std::optional<std::optional<VolumeSize>> measured,
-               std::shared_ptr<const ChildStatvfsProbe> probe, LabelReader labels);
+    // statvfs answers already asked while listing (local file systems), by
+    // mount index; nullopt for a mount that failed. Mounts missing here are
+    // asked when needed.
+    using MeasuredSizes = std::map<std::size_t, std::optional<VolumeSize>>;
+
+    // `statvfsFunction` is what asks local file systems directly.
+    LinuxDrive(ClassifiedDrive drive, MeasuredSizes measured, std::shared_ptr<const ChildStatvfsProbe> probe,
+               LabelReader labels, ChildStatvfsProbe::StatvfsFunction statvfsFunction = &::statvfs);
 
     [[nodiscard]] DriveType Type() const override { return drive_.Type; }
     [[nodiscard]] char Letter() const override { return drive_.Letter; }
@@ -35,15 +43,20 @@ public:
 
     // Asks statvfs directly; nullopt when it fails. Only for file systems that
     // cannot block it.
-    [[nodiscard]] static std::optional<VolumeSize> MeasureDirectly(const std::string& mountPoint);
+    [[nodiscard]] static std::optional<VolumeSize>
+    MeasureDirectly(const std::string& mountPoint, ChildStatvfsProbe::StatvfsFunction statvfsFunction = &::statvfs);
 
 private:
+    [[nodiscard]] std::optional<VolumeSize> Ask(const SizedMount& mount) const;
+    [[nodiscard]] std::optional<VolumeSize> PoolSize() const;
     [[nodiscard]] const VolumeSize& Size();
 
     ClassifiedDrive drive_;
-    std::optional<std::optional<VolumeSize>> measured_;
+    MeasuredSizes measured_;
     std::shared_ptr<const ChildStatvfsProbe> probe_;
     LabelReader labels_;
+    ChildStatvfsProbe::StatvfsFunction statvfs_;
+    std::optional<std::optional<VolumeSize>> size_;
     std::optional<std::string> volumeName_;
 };
 

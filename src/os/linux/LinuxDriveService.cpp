@@ -5,12 +5,11 @@
 #include "os/linux/LinuxDrive.h"
 #include "os/linux/LinuxFactsGatherer.h"
 
-#include <map>
-
 namespace brelvon {
 
-LinuxDriveService::LinuxDriveService(LinuxSystemPaths paths, std::shared_ptr<const ChildStatvfsProbe> probe)
-    : paths_(std::move(paths)), probe_(std::move(probe))
+LinuxDriveService::LinuxDriveService(LinuxSystemPaths paths, std::shared_ptr<const ChildStatvfsProbe> probe,
+                                     ChildStatvfsProbe::StatvfsFunction statvfsFunction)
+    : paths_(std::move(paths)), probe_(std::move(probe)), statvfs_(statvfsFunction)
 {}
 
 std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives()
@@ -18,15 +17,18 @@ std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives()
     MachineFacts facts = LinuxFactsGatherer(paths_).Gather();
 
     // A file system of total size 0 is never listed, and whether it is listed
-    // moves the letters of the drives after it, so the local ones are measured
-    // before lettering. The answers are kept for the drives' IsReady().
-    std::map<std::size_t, std::optional<VolumeSize>> measured;
+    // moves the letters of the drives after it, so the local ones (each dataset
+    // of a ZFS pool among them) are measured before lettering. The answers are
+    // kept for the drives' IsReady().
+    LinuxDrive::MeasuredSizes measured;
     for (const ClassifiedDrive& drive : ClassifyDrives(facts)) {
-        if (drive.HasFileSystem && !drive.AskInChild && drive.MountIndex) {
-            const auto size = LinuxDrive::MeasureDirectly(drive.MountPoint);
-            measured.emplace(*drive.MountIndex, size);
-            if (size) {
-                facts.KnownTotals.emplace(*drive.MountIndex, size->Total);
+        for (const SizedMount& mount : SizedMountsOf(drive)) {
+            if (!mount.AskInChild) {
+                const auto size = LinuxDrive::MeasureDirectly(mount.MountPoint, statvfs_);
+                measured.emplace(mount.MountIndex, size);
+                if (size) {
+                    facts.KnownTotals.emplace(mount.MountIndex, size->Total);
+                }
             }
         }
     }
@@ -34,13 +36,13 @@ std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives()
     const LabelReader labels(paths_.DevRoot, paths_.UdevDataDirectory);
     std::vector<std::unique_ptr<Drive>> drives;
     for (ClassifiedDrive& drive : ClassifyDrives(facts)) {
-        std::optional<std::optional<VolumeSize>> answer;
-        if (drive.MountIndex) {
-            if (const auto it = measured.find(*drive.MountIndex); it != measured.end()) {
-                answer = it->second;
+        LinuxDrive::MeasuredSizes answers;
+        for (const SizedMount& mount : SizedMountsOf(drive)) {
+            if (const auto it = measured.find(mount.MountIndex); it != measured.end()) {
+                answers.insert(*it);
             }
         }
-        drives.push_back(std::make_unique<LinuxDrive>(std::move(drive), std::move(answer), probe_, labels));
+        drives.push_back(std::make_unique<LinuxDrive>(std::move(drive), std::move(answers), probe_, labels, statvfs_));
     }
     return drives;
 }

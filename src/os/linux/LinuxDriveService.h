@@ -16,7 +16,9 @@ namespace brelvon {
 // block (network, FUSE) are left to IsReady() of the drives asked about.
 class LinuxDriveService final : public DriveService {
 public:
-    LinuxDriveService(LinuxSystemPaths paths, std::shared_ptr<const ChildStatvfsProbe> probe);
+    // `statvfsFunction` asks the file systems that are asked directly.
+    LinuxDriveService(LinuxSystemPaths paths, std::shared_ptr<const ChildStatvfsProbe> probe,
+                      ChildStatvfsProbe::StatvfsFunction statvfsFunction = &::statvfs);
 
     // Throws PlatformError when the mount table cannot be read.
     [[nodiscard]] std::vector<std::unique_ptr<Drive>> Drives() override;
@@ -24,6 +26,7 @@ public:
 private:
     LinuxSystemPaths paths_;
     std::shared_ptr<const ChildStatvfsProbe> probe_;
+    ChildStatvfsProbe::StatvfsFunction statvfs_;
 };
 
 }  // namespace brelvon

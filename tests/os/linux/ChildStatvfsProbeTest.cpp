@@ -89,7 +89,7 @@ TEST(LinuxDrive, StatvfsThatNeverAnswersIsNotReadyWithinTwoSeconds)
     share.Device = "server:/export";
     share.FileSystem = "nfs4";
     share.AskInChild = true;
-    LinuxDrive drive(share, std::nullopt, probe, LabelReader());
+    LinuxDrive drive(share, {}, probe, LabelReader());
 
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(drive.IsReady());
