@@ -25,6 +25,15 @@ std::string LimitLength(const std::string& text, int maxLength)
     return std::string(Utf8Prefix(text, static_cast<std::size_t>(maxLength)));
 }
 
+// Which rows a table has, in order: what the window's height depends on.
+std::vector<std::pair<int, std::string>> RowsOf(const DriveTable& table)
+{
+    std::vector<std::pair<int, std::string>> rows;
+    rows.reserve(static_cast<std::size_t>(table.DriveRowCount));
+    for (int i = 1; i <= table.DriveRowCount; ++i) rows.emplace_back(table.Row(i).RowKind, table.Row(i).Letter);
+    return rows;
+}
+
 // The captions of the six column headings, which the report repeats.
 ReportHeadingTexts ReportHeadings(const MainWindow& window)
 {
@@ -39,12 +48,14 @@ MainForm::MainForm(Services services) : services_(std::move(services)) {}
 void MainForm::RunGuarded(const std::function<void()>& action)
 {
     if (ended_) return;
+    running_ = true;
     try {
         action();
     } catch (const std::exception& error) {
         ended_ = true;
         if (services_.OnUnhandledError) services_.OnUnhandledError(error);
     }
+    running_ = false;
 }
 
 void MainForm::Initialize(bool copyReport)
@@ -150,19 +161,7 @@ void MainForm::RefreshDrives()
     }
 
     Enter(RefreshPhase::DriveSurvey);
-    DriveTable table;
-    {
-        SurveyOptions options;
-        options.ListRemovable = w.CheckRemov.Value == 1;
-        options.ListNetwork = w.CheckNet.Value == 1;
-        options.ListCdRom = w.CheckCD.Value == 1;
-        options.CdRomName = w.CheckCD.Text;
-        options.RemovableName = w.CheckRemov.Text;
-        options.NetworkName = w.CheckNet.Text;
-        options.Words = words;
-        const auto service = services_.Drives();
-        table = SurveyDrives(*service, options);
-    }
+    DriveTable table = SurveyMachine(words);
 
     if (state_.CopyPending != 0) {
         Enter(RefreshPhase::ClipboardReport);
@@ -176,24 +175,90 @@ void MainForm::RefreshDrives()
     const MarkerPositions markers = ApplyThresholds(w, state_.FormReady == 0, state_.CmdBlueLimit, state_.CmdRedLimit,
                                                     state_.BlueLimit, state_.RedLimit, services_.Locale);
 
+    LayOutTable(table, words, markers, state_.LayoutPending != 0);
+    FinishRefresh(std::move(table), state_.LayoutPending != 0);
+}
+
+void MainForm::MachineChanged()
+{
+    if (running_ || state_.FormReady == 0) return;
+    RunGuarded([this] { RefreshForMachine(); });
+}
+
+void MainForm::RefreshForMachine()
+{
+    MainWindow& w = window_;
+    Enter(RefreshPhase::Caption);
+    w.Window.Text = services_.Application.Title + " v" + services_.Application.VersionText();
+
+    Enter(RefreshPhase::LanguageWords);
+    const LanguageWords words = ChooseLanguageWords(w);
+
+    Enter(RefreshPhase::DriveSurvey);
+    DriveTable table = SurveyMachine(words);
+
+    // The height follows the rows only when they are not those it was made for.
+    const bool layout = RowsOf(table) != laidOutRows_;
+    if (layout) {
+        Enter(RefreshPhase::GeometryReset);
+        ResetGeometry(w);
+    }
+
+    Enter(RefreshPhase::Thresholds);
+    const MarkerPositions markers = PlaceLimitMarkers(w, state_.BlueLimit, state_.RedLimit);
+
+    // Rows are made anew: a cell that had the focus gives it to the cell of
+    // the same name, or where user actions leave it when that row is gone.
+    const std::string focused = w.Focus() != nullptr ? w.Focus()->FullName() : std::string();
+    LayOutTable(table, words, markers, layout);
+    if (!focused.empty() && w.Focus() == nullptr) {
+        Control* same = w.Find(focused);
+        w.SetFocus(same != nullptr ? *same : w.ButFocus);
+    }
+    FinishRefresh(std::move(table), layout);
+}
+
+DriveTable MainForm::SurveyMachine(const LanguageWords& words)
+{
+    const MainWindow& w = window_;
+    SurveyOptions options;
+    options.ListRemovable = w.CheckRemov.Value == 1;
+    options.ListNetwork = w.CheckNet.Value == 1;
+    options.ListCdRom = w.CheckCD.Value == 1;
+    options.CdRomName = w.CheckCD.Text;
+    options.RemovableName = w.CheckRemov.Text;
+    options.NetworkName = w.CheckNet.Text;
+    options.Words = words;
+    const auto service = services_.Drives();
+    return SurveyDrives(*service, options);
+}
+
+// Old rows out, one row of controls per table row, and with `layout` the
+// window's height and the bottom controls after them.
+void MainForm::LayOutTable(const DriveTable& table, const LanguageWords& words, MarkerPositions markers, bool layout)
+{
+    MainWindow& w = window_;
     if (state_.FormReady != 0) {
         Enter(RefreshPhase::OldRows);
         RemoveOldRows(w);
     }
 
     Enter(RefreshPhase::Rows);
-    RowStyleLimits limits{state_.BlueLimit, state_.RedLimit};
-    const std::int16_t addedHeight =
-        LayOutRows(w, table, words, limits, markers, state_.LayoutPending != 0, services_.Locale);
+    const RowStyleLimits limits{state_.BlueLimit, state_.RedLimit};
+    const std::int16_t addedHeight = LayOutRows(w, table, words, limits, markers, layout, services_.Locale);
 
-    if (state_.LayoutPending != 0) {
+    if (layout) {
         Enter(RefreshPhase::BottomControls);
         PlaceBottomControls(w, addedHeight);
     }
+}
 
+void MainForm::FinishRefresh(DriveTable table, bool laidOut)
+{
     Enter(RefreshPhase::Finish);
-    w.TextRed.Tag = std::to_string(table.DriveRowCount);
+    window_.TextRed.Tag = std::to_string(table.DriveRowCount);
     state_.FormReady = FormState::Raised;
+    if (laidOut) laidOutRows_ = RowsOf(table);
     lastTable_ = std::move(table);
 }
 

@@ -3,13 +3,17 @@
 #include "refresh/FormState.h"
 #include "refresh/RefreshPhase.h"
 #include "refresh/Services.h"
+#include "refresh/Thresholds.h"
 #include "survey/DriveTable.h"
+#include "survey/LanguageWords.h"
 #include "window/AboutWindow.h"
 #include "window/MainWindow.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace brelvon {
 
@@ -44,6 +48,20 @@ public:
     // The user closes the About window with its own close command.
     void CloseAbout();
 
+    // The machine changed, or may have: a drive came or went, or sizes moved.
+    // Beyond the window's own events: a binding calls it from its event loop
+    // (on a timer, when the mount table changes), never from inside a user
+    // action; a call made while one runs, before the first refresh or after
+    // the program ended does nothing.
+    //
+    // Runs the refresh with what the window shows now, as a user action
+    // would, except that it never moves the keyboard focus, never reads the
+    // limit boxes (the limits last applied stay, and a half-typed text is
+    // left as it is), never copies, never opens or closes a window and leaves
+    // the window's flags alone. It lays the rows and the window height out
+    // again only when the rows differ from those of the last layout.
+    void MachineChanged();
+
     [[nodiscard]] MainWindow& Window() { return window_; }
     [[nodiscard]] const MainWindow& Window() const { return window_; }
     [[nodiscard]] const FormState& State() const { return state_; }
@@ -63,6 +81,10 @@ public:
 private:
     void RunGuarded(const std::function<void()>& action);
     void RefreshDrives();
+    void RefreshForMachine();
+    [[nodiscard]] DriveTable SurveyMachine(const LanguageWords& words);
+    void LayOutTable(const DriveTable& table, const LanguageWords& words, MarkerPositions markers, bool layout);
+    void FinishRefresh(DriveTable table, bool laidOut);
     void HandleClick(Control& control);
     void ShowAbout();
     void Unload();
@@ -77,6 +99,9 @@ private:
     std::unique_ptr<AboutWindow> about_;
     int aboutRequests_ = 0;
     DriveTable lastTable_;
+    // The rows (kind and letter, in order) the window height was last laid out for.
+    std::vector<std::pair<int, std::string>> laidOutRows_;
+    bool running_ = false;
     bool ended_ = false;
     std::function<void(RefreshPhase)> phaseObserver_;
 };

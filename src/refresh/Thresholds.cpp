@@ -70,7 +70,11 @@ MarkerPositions ApplyThresholds(MainWindow& window, bool firstRefresh, std::int1
     }
     blueLimit = Whole(*value(blue));
     redLimit = Whole(*value(red));
+    return PlaceLimitMarkers(window, blueLimit, redLimit);
+}
 
+MarkerPositions PlaceLimitMarkers(MainWindow& window, std::int16_t blueLimit, std::int16_t redLimit)
+{
     const Control& background = window.Lab2(1);
     const int left = background.Left;
     const int width = background.Width;

@@ -32,6 +32,11 @@ MarkerPositions ApplyThresholds(MainWindow& window, bool firstRefresh, std::int1
                                 std::int16_t cmdRedLimit, std::int16_t& blueLimit, std::int16_t& redLimit,
                                 const NumberLocale& locale);
 
+// The second half of the threshold step, for limits already settled: enables
+// or disables the step buttons, colours the markers of row 1 and places them
+// across its bar background.
+MarkerPositions PlaceLimitMarkers(MainWindow& window, std::int16_t blueLimit, std::int16_t redLimit);
+
 // A step button: "+" adds 5 to the number in the box, writing "100" from 95 on;
 // "-" takes 5 away, writing "0" at 5 and below. The fraction is kept (12.5 + 5
 // gives "17.5"). A text that is no number counts as 0.

@@ -145,7 +145,7 @@ json ProbeSnapshot(MainForm& form, const std::optional<std::string>& clipboard, 
 json RunProbe(const std::vector<std::string>& arguments)
 {
     struct Event {
-        enum class Kind { Click, Type, SetText, CloseAbout } What;
+        enum class Kind { Click, Type, SetText, CloseAbout, MachineChanged } What;
         std::string Name;
         std::string Text;
     };
@@ -186,11 +186,16 @@ json RunProbe(const std::vector<std::string>& arguments)
             events.push_back({Event::Kind::SetText, assignment.substr(0, equals), assignment.substr(equals + 1)});
         } else if (option == "--close-about") {
             events.push_back({Event::Kind::CloseAbout, {}, {}});
+        } else if (option == "--machine-changed") {
+            // The machine now has the drives of this file, and the window is told.
+            events.push_back({Event::Kind::MachineChanged, {}, value()});
         } else {
             throw std::invalid_argument("unknown option " + option);
         }
     }
-    services.Drives = ChooseDrives(drivesFile, ThisMachine());
+    // The drives a machine-caused refresh finds may be other than the first ones.
+    auto drives = std::make_shared<DriveServiceFactory>(ChooseDrives(drivesFile, ThisMachine()));
+    services.Drives = [drives] { return (*drives)(); };
 
     MemoryClipboard clipboard;
     services.SystemClipboard = &clipboard;
@@ -206,6 +211,10 @@ json RunProbe(const std::vector<std::string>& arguments)
         case Event::Kind::Type: form.Type(Named(form, event.Name), event.Text); break;
         case Event::Kind::SetText: Named(form, event.Name).Text = event.Text; break;
         case Event::Kind::CloseAbout: form.CloseAbout(); break;
+        case Event::Kind::MachineChanged:
+            *drives = ChooseDrives(event.Text, ThisMachine());
+            form.MachineChanged();
+            break;
         }
     }
     return ProbeSnapshot(form, clipboard.Text(), error);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace brelvon {
@@ -262,6 +263,75 @@ TEST_F(MainFormTest, TypingIsLimitedToThreeCharactersAndRunsNoRefresh)
     EXPECT_EQ(W().TextRed.Text, "123");
     form_->Type(W().TextRed, "éàü!");
     EXPECT_EQ(W().TextRed.Text, "éàü");
+    EXPECT_TRUE(phases_.empty());
+}
+
+}  // namespace
+}  // namespace brelvon
+
+namespace brelvon {
+namespace {
+
+// A refresh the machine causes, while the user has half typed a blue limit.
+struct MachineCase {
+    const char* Name;
+    std::vector<DriveRecord> Before;
+    std::vector<DriveRecord> After;
+    int RowsAdded;
+    const char* FreeOfC;  // what the free-space cell of C shows afterwards
+};
+
+void PrintTo(const MachineCase& c, std::ostream* os) { *os << c.Name; }
+
+class MachineChanges : public MainFormTest, public testing::WithParamInterface<MachineCase> {};
+
+TEST_P(MachineChanges, FollowTheRowsButLeaveFocusTypingFlagsAndClipboard)
+{
+    machine_.Records = GetParam().Before;
+    Start();
+    form_->Type(W().TextBlue, "4");
+    const int height = W().Window.Height;
+    const int rows = form_->LastTable().DriveRowCount;
+    const FormState before = S();
+    machine_.Records = GetParam().After;
+    phases_.clear();
+
+    form_->MachineChanged();
+
+    EXPECT_EQ(form_->LastTable().DriveRowCount, rows + GetParam().RowsAdded);
+    EXPECT_EQ(W().TextRed.Tag, std::to_string(rows + GetParam().RowsAdded));
+    const int pitch = GetParam().RowsAdded * 330;  // rows of one category
+    EXPECT_EQ(W().Window.Height, height + pitch);
+    const Control& last = W().Text1(rows + GetParam().RowsAdded);
+    EXPECT_GE(W().ButExit.Top, last.Top + last.Height);
+    EXPECT_EQ(W().Text4(1).Text, GetParam().FreeOfC);
+    EXPECT_EQ(W().TextBlue.Text, "4");
+    EXPECT_EQ(W().Focus(), &W().TextBlue);
+    EXPECT_EQ(S().BlueLimit, before.BlueLimit);
+    EXPECT_EQ(S().LayoutPending, before.LayoutPending);
+    EXPECT_FALSE(clipboard_.Text().has_value());
+    EXPECT_EQ(form_->About(), nullptr);
+    const bool laidOut = GetParam().RowsAdded != 0;
+    EXPECT_EQ(std::count(phases_.begin(), phases_.end(), Phase::GeometryReset), laidOut ? 1 : 0);
+    EXPECT_EQ(std::count(phases_.begin(), phases_.end(), Phase::Focus), 0);
+    EXPECT_EQ(std::count(phases_.begin(), phases_.end(), Phase::ClipboardReport), 0);
+    EXPECT_TRUE(errors_.empty());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(MainForm, MachineChanges, testing::Values(
+    MachineCase{"ANewDriveAddsARowAndGrowsTheWindow", {Fixed('C')}, {Fixed('C'), Fixed('D')}, 1, "50 "},
+    MachineCase{"ARemovedDriveTakesItsRowAndShrinksTheWindow", {Fixed('C'), Fixed('D'), Fixed('F')}, {Fixed('C'), Fixed('F')}, -1, "50 "},
+    MachineCase{"ASizeChangeAloneKeepsTheHeight", {Fixed('C'), Fixed('D')}, {Fixed('C', 100'000'000, 7'000'000), Fixed('D')}, 0, "7 "}),
+    [](const auto& info) { return std::string(info.param.Name); });
+// clang-format on
+
+TEST_F(MainFormTest, AMachineChangeAfterTheEndDoesNothing)
+{
+    Start();
+    form_->Click(W().ButExit);
+    phases_.clear();
+    form_->MachineChanged();
     EXPECT_TRUE(phases_.empty());
 }
 

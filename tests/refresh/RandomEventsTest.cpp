@@ -93,9 +93,13 @@ TEST_P(RandomEvents, KeepEveryInvariantAfterEveryEvent)
     int expectedHeight = StartHeight + LayoutGrowth(form.LastTable());
 
     for (int step = 0; step < 1000; ++step) {
-        const int choice = std::uniform_int_distribution<int>(0, 19)(random);
+        const int choice = std::uniform_int_distribution<int>(0, 21)(random);
         std::string event;
         phases.clear();
+        const std::string focusBefore = w.Focus() != nullptr ? w.Focus()->FullName() : "";
+        const std::string blueText = w.TextBlue.Text;
+        const std::string redText = w.TextRed.Text;
+        const FormState stateBefore = form.State();
         if (choice < 12) {
             Control& control = *clickable[std::uniform_int_distribution<std::size_t>(0, clickable.size() - 1)(random)];
             event = "click " + control.FullName();
@@ -113,10 +117,16 @@ TEST_P(RandomEvents, KeepEveryInvariantAfterEveryEvent)
         } else if (choice < 19) {
             event = "close About";
             form.CloseAbout();
-        } else {
+        } else if (choice < 20) {
             event = "machine changes";
             *machine = RandomMachine(random);
+        } else {
+            // A refresh the machine causes, after a change or without one.
+            event = "machine-caused refresh";
+            if (std::bernoulli_distribution(0.5)(random)) *machine = RandomMachine(random);
+            form.MachineChanged();
         }
+        const bool byMachine = choice >= 20;
         SCOPED_TRACE("seed " + std::to_string(GetParam()) + ", step " + std::to_string(step) + ": " + event);
         ASSERT_EQ(error, "");
         ASSERT_FALSE(form.Ended());
@@ -150,8 +160,22 @@ TEST_P(RandomEvents, KeepEveryInvariantAfterEveryEvent)
         for (Control* bottom : {&w.FramEnd, &w.ButExit, &w.ButAbout, &w.OptLang(1), &w.OptLang(2)}) {
             ASSERT_TRUE(bottom->Visible) << bottom->FullName();
         }
-        if (refreshed) {
+        if (refreshed && !byMachine) {
             ASSERT_EQ(w.Focus(), &w.ButFocus);
+        }
+        if (byMachine) {
+            // Nothing the user set moves: the focus (to ButFocus only when its
+            // row went), the limit boxes' texts, the limits and the flags.
+            if (!focusBefore.empty()) {
+                ASSERT_NE(w.Focus(), nullptr);
+                const bool rowGone = w.Find(focusBefore) == nullptr;
+                ASSERT_EQ(w.Focus()->FullName(), rowGone ? "ButFocus" : focusBefore);
+            }
+            ASSERT_EQ(w.TextBlue.Text, blueText);
+            ASSERT_EQ(w.TextRed.Text, redText);
+            ASSERT_EQ(state.BlueLimit, stateBefore.BlueLimit);
+            ASSERT_EQ(state.RedLimit, stateBefore.RedLimit);
+            ASSERT_EQ(state.LayoutPending, stateBefore.LayoutPending);
         }
         ASSERT_EQ(form.About() != nullptr && form.About()->Window.Visible, form.About() != nullptr);
     }
