@@ -55,6 +55,20 @@ void CopyRefreshWith29Rows(benchmark::State& state)
 }
 BENCHMARK(CopyRefreshWith29Rows)->Repetitions(10)->ReportAggregatesOnly(true);
 
+// What the window does every few seconds while it is shown: a refresh the
+// machine causes, with the same rows (no new layout).
+void MachineRefreshWith29Rows(benchmark::State& state)
+{
+    brelvon::MemoryClipboard clipboard;
+    brelvon::MainForm form(BenchServices(clipboard));
+    form.Initialize();
+    for (auto _ : state) {
+        form.MachineChanged();
+        benchmark::DoNotOptimize(form.Window().Text3(29).Text.data());
+    }
+}
+BENCHMARK(MachineRefreshWith29Rows)->Repetitions(10)->ReportAggregatesOnly(true);
+
 }  // namespace
 
 BENCHMARK_MAIN();

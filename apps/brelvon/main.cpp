@@ -4,6 +4,7 @@
 #include "refresh/MainForm.h"
 #include "startup/CommandLine.h"
 #include "startup/Startup.h"
+#include "ui/qt/MachineWatch.h"
 #include "ui/qt/MainFormBinding.h"
 #include "ui/qt/QtClipboard.h"
 #include "ui/qt/UnhandledErrorReport.h"
@@ -13,9 +14,15 @@
 #include <QIcon>
 
 #include <algorithm>
+#include <functional>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
+
+#ifdef __linux__
+#include "os/linux/MountTableWatch.h"
+#endif
 
 namespace {
 
@@ -42,6 +49,9 @@ program's file name):
 Options:
   --drives FILE  show the drives recorded in a JSON drive file instead of
                  this machine's
+  --no-follow    show the drives as they were at the last click: no refresh
+                 when drives are mounted or removed, nor every 10 seconds
+                 while the window is shown
   --help         show this help and exit
   --version      show the version and exit
 
@@ -64,7 +74,8 @@ int main(int argc, char** argv)
     const bool quitAfterShown = quitOption != arguments.end();
     if (quitAfterShown) arguments.erase(quitOption);
 
-    const brelvon::CommandLine line = brelvon::ParseCommandLine(arguments, brelvon::CommandLineRules{});
+    const brelvon::CommandLine line =
+        brelvon::ParseCommandLine(arguments, brelvon::CommandLineRules{.AcceptNoFollow = true});
     if (!line.Error.empty()) return Fail(line.Error);
     if (line.Help) {
         std::cout << Usage;
@@ -106,6 +117,21 @@ int main(int argc, char** argv)
 
     brelvon::MainFormBinding binding(form, icon);
     binding.Show();
+
+    // The window follows the machine: a refresh when the mount table changes,
+    // and every few seconds while it is shown.
+    std::unique_ptr<brelvon::MachineWatch> watch;
+    std::function<void()> acknowledge;
+    int mountTable = -1;
+#ifdef __linux__
+    brelvon::MountTableWatch mountTableWatch;
+    mountTable = mountTableWatch.Descriptor();
+    acknowledge = [&mountTableWatch] { mountTableWatch.Acknowledge(); };
+#endif
+    if (!line.NoFollow) {
+        watch = std::make_unique<brelvon::MachineWatch>(
+            binding.Main().Window(), [&binding] { binding.MachineChanged(); }, mountTable, acknowledge);
+    }
     if (quitAfterShown) {
         QObject::connect(binding.Main().Window(), &brelvon::FormWidget::FirstPainted, &application,
                          [] { QCoreApplication::exit(0); });

@@ -33,6 +33,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments, CommandL
             line.Version = true;
         } else if (rules.AcceptJson && argument == "--json") {
             line.Json = true;
+        } else if (rules.AcceptNoFollow && argument == "--no-follow") {
+            line.NoFollow = true;
         } else {
             if (rules.RejectUnknownLongOptions && argument.size() > 2 && argument.rfind("--", 0) == 0) {
                 line.Error = "unknown option " + argument;

@@ -14,6 +14,7 @@ struct CommandLine {
     bool Help = false;                      // --help
     bool Version = false;                   // --version
     bool Json = false;                      // --json, where the program takes it
+    bool NoFollow = false;                  // --no-follow, where the program takes it
     // The arguments that are not our long options, joined with single blanks.
     std::string ArgumentText;
     // The program file's name without folder and extension.
@@ -28,6 +29,8 @@ struct CommandLineRules {
     // Whether an unknown "--word" is an error, or stays in the argument text
     // where, like any text that matches no switch, it is ignored.
     bool RejectUnknownLongOptions = false;
+    // --no-follow, the window's: the terminal report has nothing to follow.
+    bool AcceptNoFollow = false;
 };
 
 [[nodiscard]] CommandLine ParseCommandLine(const std::vector<std::string>& arguments, CommandLineRules rules);

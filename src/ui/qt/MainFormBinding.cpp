@@ -1,5 +1,6 @@
 #include "ui/qt/MainFormBinding.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 #include <utility>
@@ -35,6 +36,20 @@ void MainFormBinding::Sync()
 {
     main_->Sync();
     SyncAbout(false);
+}
+
+void MainFormBinding::MachineChanged()
+{
+    // The keyboard may have moved the focus since the last action without the
+    // model knowing: it learns it first, so that the mirror leaves it there.
+    if (const QWidget* focused = QApplication::focusWidget();
+        focused != nullptr && focused->window() == main_->Window()) {
+        if (Control* control = form_.Window().Find(focused->objectName().toStdString())) {
+            form_.Window().SetFocus(*control);
+        }
+    }
+    form_.MachineChanged();
+    Sync();
 }
 
 void MainFormBinding::Click(Control& control)

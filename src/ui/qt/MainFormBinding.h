@@ -26,6 +26,9 @@ public:
     void Show();
     // Mirrors both windows from the model.
     void Sync();
+    // A refresh the machine caused (see MainForm::MachineChanged), then the
+    // mirror. Call it from the event loop.
+    void MachineChanged();
 
     [[nodiscard]] FormView& Main() { return *main_; }
     // The About window's view while the model shows it, else nullptr.

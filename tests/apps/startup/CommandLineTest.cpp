@@ -22,6 +22,8 @@ TEST(CommandLine, UnknownLongOptionStaysInTheTextUnlessRejected)
     EXPECT_EQ(ParseCommandLine({"brelvon-report", "--colour"}, {true, true}).Error, "unknown option --colour");
     EXPECT_TRUE(ParseCommandLine({"brelvon-report", "--json"}, {true, true}).Json);
     EXPECT_EQ(ParseCommandLine({"brelvon", "--json"}, {}).ArgumentText, "--json");
+    EXPECT_TRUE(ParseCommandLine({"brelvon", "--no-follow"}, {.AcceptNoFollow = true}).NoFollow);
+    EXPECT_EQ(ParseCommandLine({"brelvon-report", "--no-follow"}, {true, true}).Error, "unknown option --no-follow");
 }
 
 TEST(CommandLine, DrivesWithoutAFileIsAnError)
