@@ -8,6 +8,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -67,6 +68,44 @@ std::string ReadText(const json& drive, const char* key, const std::string& wher
     return found->get<std::string>();
 }
 
+// "no-medium" and "no-answer" name those reasons; any other text is the
+// system's own words for why the drive is not ready.
+NotReadyReason ReadReason(const json& drive, const std::string& where)
+{
+    const std::string text = ReadText(drive, "reason", where);
+    if (text == "no-medium") return {NotReadyReason::Kind::NoMedium, {}};
+    if (text == "no-answer") return {NotReadyReason::Kind::NoAnswer, {}};
+    return {NotReadyReason::Kind::SystemError, CleanLabel(text)};
+}
+
+// The parser's message without its code and position ("[json.exception...]
+// parse error at line 1, column 8: syntax error while parsing value - "),
+// which the caller words itself.
+std::string PlainParseMessage(const std::string& message)
+{
+    std::string plain = message;
+    if (const auto code = plain.find("] "); plain.rfind("[json.exception.", 0) == 0 && code != std::string::npos) {
+        plain.erase(0, code + 2);
+    }
+    if (const auto place = plain.find(": "); plain.rfind("parse error", 0) == 0 && place != std::string::npos) {
+        plain.erase(0, place + 2);
+    }
+    if (const auto dash = plain.find(" - "); plain.rfind("syntax error", 0) == 0 && dash != std::string::npos) {
+        plain.erase(0, dash + 3);
+    }
+    return plain;
+}
+
+// Line and column (both from 1) of the byte at `offset` (from 1) of `text`.
+std::pair<std::size_t, std::size_t> LineAndColumn(std::string_view text, std::size_t offset)
+{
+    const std::string_view before = text.substr(0, offset > 0 ? std::min(offset - 1, text.size()) : 0);
+    const std::size_t line = static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n')) + 1;
+    const std::size_t lineStart = before.rfind('\n');
+    const std::size_t column = lineStart == std::string_view::npos ? before.size() + 1 : before.size() - lineStart;
+    return {line, column};
+}
+
 DriveRecord ReadDrive(const json& drive, const std::string& where)
 {
     if (!drive.is_object()) Fail(where, "must be an object");
@@ -92,6 +131,7 @@ DriveRecord ReadDrive(const json& drive, const std::string& where)
     record.Details.MountPoint = ReadText(drive, "mount", where);
     record.Details.Device = ReadText(drive, "device", where);
     record.Details.FileSystem = ReadText(drive, "fs", where);
+    if (!record.Ready && drive.contains("reason")) record.Reason = ReadReason(drive, where);
     if (record.Ready) {
         record.TotalBytes = ReadBytes(drive, "total", where);
         record.FreeBytes = ReadBytes(drive, "free", where);
@@ -114,8 +154,12 @@ std::vector<DriveRecord> ParseDriveFile(std::string_view text, const std::string
     json document;
     try {
         document = json::parse(wellFormed);
-    } catch (const json::exception& error) {  // a syntax error, or a number beyond a double (out_of_range)
-        Fail(name, std::string("not valid JSON (") + error.what() + ")");
+    } catch (const json::parse_error& error) {
+        const auto [line, column] = LineAndColumn(wellFormed, error.byte);
+        Fail(name, "not valid JSON at line " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
+                       PlainParseMessage(error.what()));
+    } catch (const json::exception& error) {  // a number beyond a double (out_of_range)
+        Fail(name, "not valid JSON: " + PlainParseMessage(error.what()));
     }
     if (!document.is_object() || !document.contains("drives") || !document["drives"].is_array()) {
         Fail(name, "expected an object with a \"drives\" array");
@@ -139,6 +183,8 @@ std::vector<DriveRecord> ParseDriveFile(std::string_view text, const std::string
 
 std::vector<DriveRecord> LoadDriveFile(const std::string& path)
 {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) Fail(path, "is a directory");
     std::ifstream file(path, std::ios::binary);
     if (!file) Fail(path, std::strerror(errno));
     std::ostringstream text;

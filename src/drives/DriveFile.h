@@ -22,6 +22,8 @@ public:
 //                "mount": "/", "device": "/dev/sda2", "fs": "ext4", "available": 90000000000}]}
 // "type" is a name (unknown, removable, fixed, network, cdrom, ramdisk) or a code 0 to 5;
 // "ready" defaults to true; "label", "mount", "device", "fs" and "available" are optional;
+// a drive that is not ready may say why in "reason": "no-medium", "no-answer" or the
+// system's own error text;
 // "total" and "free" are bytes, required for a ready drive. The result is in ascending
 // letter order. Bytes that are not UTF-8 read as U+FFFD, and labels are cleaned
 // as CleanLabel() says. Throws DriveFileError for a missing or malformed file.

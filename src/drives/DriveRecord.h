@@ -4,6 +4,7 @@
 #include "drives/DriveType.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace brelvon {
@@ -18,6 +19,7 @@ struct DriveRecord {
     std::uint64_t TotalBytes = 0;
     std::uint64_t FreeBytes = 0;
     DriveDetails Details;
+    std::optional<NotReadyReason> Reason;  // a drive that is not ready: why, when known
 };
 
 }  // namespace brelvon

@@ -17,6 +17,7 @@ public:
     [[nodiscard]] std::uint64_t TotalSize() override { return record_.TotalBytes; }
     [[nodiscard]] std::uint64_t FreeSpace() override { return record_.FreeBytes; }
     [[nodiscard]] DriveDetails Details() override { return record_.Details; }
+    [[nodiscard]] std::optional<NotReadyReason> WhyNotReady() override { return record_.Reason; }
 
 private:
     std::shared_ptr<const std::vector<DriveRecord>> records_;  // keeps record_ alive

@@ -59,8 +59,8 @@ void RemoveOldRows(MainWindow& window)
     }
 }
 
-std::int16_t LayOutRows(MainWindow& window, const DriveTable& table, const LanguageWords& words, RowStyleLimits limits,
-                        MarkerPositions markers, bool layoutPending, const NumberLocale& locale)
+std::int16_t LayOutRows(MainWindow& window, const DriveTable& table, RowStyleLimits limits, MarkerPositions markers,
+                        bool layoutPending, const NumberLocale& locale)
 {
     std::int16_t addedHeight = 0;
     const int pitch = window.Text1(1).Height;
@@ -92,10 +92,10 @@ std::int16_t LayOutRows(MainWindow& window, const DriveTable& table, const Langu
             }
         }
         const DriveTableRow& row = table.Row(i);
-        WriteRowTexts(window, i, row, words, locale);
+        WriteRowTexts(window, i, row, locale);
         Control& bar = window.Lab1(i);
         bar.Width = static_cast<int>(std::nearbyint(row.PercentUsed / 100.0 * window.Lab2(i).Width));
-        StyleRow(window, i, row, words, limits);
+        StyleRow(window, i, row, limits);
     }
     return addedHeight;
 }

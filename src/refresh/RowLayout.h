@@ -3,7 +3,6 @@
 #include "refresh/RowStyle.h"
 #include "refresh/Thresholds.h"
 #include "survey/DriveTable.h"
-#include "survey/LanguageWords.h"
 #include "text/NumberLocale.h"
 #include "window/MainWindow.h"
 
@@ -25,8 +24,8 @@ void RemoveOldRows(MainWindow& window);
 // places the markers at the given positions and styles each row. With
 // layoutPending the window grows by each added row's pitch. Returns that
 // growth (0 without layoutPending).
-std::int16_t LayOutRows(MainWindow& window, const DriveTable& table, const LanguageWords& words, RowStyleLimits limits,
-                        MarkerPositions markers, bool layoutPending, const NumberLocale& locale);
+std::int16_t LayOutRows(MainWindow& window, const DriveTable& table, RowStyleLimits limits, MarkerPositions markers,
+                        bool layoutPending, const NumberLocale& locale);
 
 // After a layout: the bottom controls move down by the window's growth and show again.
 void PlaceBottomControls(MainWindow& window, std::int16_t addedHeight);

@@ -24,9 +24,9 @@ std::array<Control*, 6> Cells(MainWindow& window, int i)
 
 }  // namespace
 
-RowStyle ChooseRowStyle(const DriveTableRow& row, const LanguageWords& words, RowStyleLimits limits)
+RowStyle ChooseRowStyle(const DriveTableRow& row, RowStyleLimits limits)
 {
-    if (row.RowLabel == words.NotReadyWord) return RowStyle::StyleNotReady;
+    if (!row.Ready) return RowStyle::StyleNotReady;
     RowStyle style = RowStyle::StylePlain;
     const bool driveRow = row.RowKind < row_kind::SubtotalBase;
     if (driveRow && row.PercentUsed < limits.BlueLimit) style = RowStyle::StyleBlue;
@@ -35,7 +35,7 @@ RowStyle ChooseRowStyle(const DriveTableRow& row, const LanguageWords& words, Ro
     return style;
 }
 
-void StyleRow(MainWindow& window, int i, const DriveTableRow& row, const LanguageWords& words, RowStyleLimits limits)
+void StyleRow(MainWindow& window, int i, const DriveTableRow& row, RowStyleLimits limits)
 {
     const auto cells = Cells(window, i);
     Control& bar = window.Lab1(i);
@@ -53,7 +53,7 @@ void StyleRow(MainWindow& window, int i, const DriveTableRow& row, const Languag
         window.Lab2(1).BackColor = colors::White;
     }
 
-    switch (ChooseRowStyle(row, words, limits)) {
+    switch (ChooseRowStyle(row, limits)) {
     case RowStyle::StylePlain: break;
     case RowStyle::StyleNotReady:
         window.Text2(i).FontItalic = true;

@@ -32,7 +32,7 @@ json RowJson(const DriveTableRow& row)
     return {{"kind", KindName(row.RowKind)},
             {"letter", row.Letter},
             {"label", row.RowLabel},
-            {"ready", row.Details.has_value()},
+            {"ready", row.Ready},
             {"totalMb", OrNull(row.TotalMb)},
             {"freeMb", OrNull(row.FreeMb)},
             {"usedMb", OrNull(row.UsedMb)},

@@ -49,6 +49,8 @@ DriveTableRow ReadDrive(Drive& drive, int category, const SurveyOptions& options
         row.PercentUsed = PercentUsedOf(static_cast<double>(free), static_cast<double>(total));
         row.Details = drive.Details();
     } else {
+        row.Ready = false;
+        row.WhyNotReady = drive.WhyNotReady();
         row.RowLabel = options.Words.NotReadyWord;
         row.TotalMb = 0;
         row.FreeMb = 0;

@@ -31,8 +31,13 @@ struct DriveTableRow {
     int PercentUsed = 0;  // 0 to 100
     int RowKind = 0;
     std::string CategoryName;  // drive rows only
+    // Whether the row shows a drive's sizes: false only for the row of a drive
+    // that is not ready, whatever its label says. Summary rows are ready.
+    bool Ready = true;
     // Drive rows of ready drives: what the drive service knows beyond the columns.
     std::optional<DriveDetails> Details;
+    // Drive rows of drives that are not ready: why, when the service knows.
+    std::optional<NotReadyReason> WhyNotReady;
 
     [[nodiscard]] bool IsSummary() const { return RowKind > row_kind::SubtotalBase; }
 };

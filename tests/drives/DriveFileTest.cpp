@@ -8,7 +8,7 @@ namespace {
 TEST(DriveFile, ReadsEveryFieldAndSortsByLetter)
 {
     const auto records = ParseDriveFile(R"({"drives": [
-        {"letter": "e", "type": 4, "ready": false},
+        {"letter": "e", "type": 4, "ready": false, "reason": "Input/output error"},
         {"letter": "C", "type": "Fixed", "label": "SYSTEM", "total": 250056704000, "free": 100204544000,
          "mount": "/", "device": "/dev/sda2", "fs": "ext4", "available": 90000000000},
         {"letter": "D", "type": "ram-disk", "total": 0, "free": 0}]})",
@@ -28,6 +28,8 @@ TEST(DriveFile, ReadsEveryFieldAndSortsByLetter)
     EXPECT_EQ(records[2].Letter, 'E');
     EXPECT_EQ(records[2].Type, DriveType::CdRom);
     EXPECT_FALSE(records[2].Ready);
+    EXPECT_EQ(records[2].Reason, (NotReadyReason{NotReadyReason::Kind::SystemError, "Input/output error"}));
+    EXPECT_EQ(records[1].Reason, std::nullopt);
 }
 
 struct BadFile {
@@ -55,7 +57,9 @@ TEST_P(MalformedDriveFile, GivesOneLineNamingFileAndProblem)
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     DriveFile, MalformedDriveFile,
-    testing::Values(BadFile{"NotJson", "{drives", "not valid JSON"},
+    testing::Values(BadFile{"NotJson", "{drives", "not valid JSON at line 1, column 2: invalid literal"},
+                    BadFile{"CutShortOnLineThree", "{\n  \"drives\": [\n  ", "not valid JSON at line 3, column 3: unexpected end of input"},
+                    BadFile{"ReasonNotText", R"({"drives": [{"letter": "E", "type": 4, "ready": false, "reason": 5}]})", "drive 1: \"reason\" must be text"},
                     BadFile{"NoDrivesArray", R"({"disks": []})", "expected an object with a \"drives\" array"},
                     BadFile{"TopLevelArray", R"([])", "expected an object"},
                     BadFile{"DriveNotObject", R"({"drives": [3]})", "drive 1: must be an object"},
@@ -84,7 +88,15 @@ TEST(DriveFile, MissingFileNamesTheFile)
     }
 }
 
-TEST(DriveFile, AFolderIsNotADriveFile) { EXPECT_THROW((void)LoadDriveFile(BRELVON_TEST_DATA), DriveFileError); }
+TEST(DriveFile, AFolderIsNotADriveFile)
+{
+    try {
+        (void)LoadDriveFile(BRELVON_TEST_DATA);
+        FAIL() << "accepted";
+    } catch (const DriveFileError& error) {
+        EXPECT_EQ(std::string(error.what()), std::string(BRELVON_TEST_DATA) + ": is a directory");
+    }
+}
 
 TEST(DriveFile, TheSampleFileLoads)
 {

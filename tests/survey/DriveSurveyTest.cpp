@@ -112,6 +112,23 @@ TEST(DriveSurvey, CategoriesComeInFixedCdRomRemovableNetworkOrder)
     EXPECT_EQ(table.Row(4).CategoryName, "CD-Rom");
 }
 
+TEST(DriveSurvey, ReadinessTravelsAsAFlagWithItsReasonNotAsTheLabel)
+{
+    DriveRecord empty = NotReady('E', DriveType::CdRom);
+    empty.Reason = NotReadyReason{NotReadyReason::Kind::NoMedium, {}};
+    const auto table = Survey(
+        {Ready('C', DriveType::Fixed, 2'000'000, 1'000'000, "(not ready)"), empty, NotReady('F', DriveType::CdRom)},
+        English(false, false, true));
+    EXPECT_TRUE(table.Row(1).Ready);
+    EXPECT_EQ(table.Row(1).RowLabel, "(not ready)");
+    EXPECT_EQ(table.Row(1).WhyNotReady, std::nullopt);
+    EXPECT_FALSE(table.Row(3).Ready);
+    EXPECT_EQ(table.Row(3).WhyNotReady, empty.Reason);
+    EXPECT_FALSE(table.Row(4).Ready);
+    EXPECT_EQ(table.Row(4).WhyNotReady, std::nullopt);  // the service could not tell
+    for (const int summary : {2, 5, 6}) EXPECT_TRUE(table.Row(summary).Ready) << summary;
+}
+
 TEST(DriveSurvey, UntickedCategoriesAndDrivesAOrBAreNotListed)
 {
     const auto table =

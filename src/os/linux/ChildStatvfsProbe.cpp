@@ -115,8 +115,11 @@ ProbeResult ChildStatvfsProbe::Probe(const std::string& mountKey, const std::str
     } while (got < 0 && errno == EINTR);
     // The child has written its answer or closed the pipe by dying: it is exiting.
     child.WaitForExit();
-    if (got != static_cast<ssize_t>(sizeof answer) || answer.Error != 0) {
+    if (got != static_cast<ssize_t>(sizeof answer)) {
         return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt};
+    }
+    if (answer.Error != 0) {
+        return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt, answer.Error};
     }
     const VolumeSize size{answer.Blocks * answer.FragmentSize, answer.FreeBlocks * answer.FragmentSize,
                           answer.AvailableBlocks * answer.FragmentSize};

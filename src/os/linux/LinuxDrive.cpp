@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include <sys/statvfs.h>
 
@@ -19,8 +20,8 @@ LinuxDrive::LinuxDrive(ClassifiedDrive drive, MeasuredSizes measured, std::share
       statvfs_(statvfsFunction)
 {}
 
-std::optional<VolumeSize> LinuxDrive::MeasureDirectly(const std::string& mountPoint,
-                                                      ChildStatvfsProbe::StatvfsFunction statvfsFunction)
+ProbeResult LinuxDrive::MeasureDirectly(const std::string& mountPoint,
+                                        ChildStatvfsProbe::StatvfsFunction statvfsFunction)
 {
     struct statvfs stats {};
     int result = 0;
@@ -28,12 +29,12 @@ std::optional<VolumeSize> LinuxDrive::MeasureDirectly(const std::string& mountPo
         result = statvfsFunction(mountPoint.c_str(), &stats);
     } while (result != 0 && errno == EINTR);
     if (result != 0) {
-        return std::nullopt;
+        return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt, errno};
     }
-    return VolumeSize::FromStatvfs(stats);
+    return ProbeResult{ProbeResult::Outcome::Answered, VolumeSize::FromStatvfs(stats)};
 }
 
-std::optional<VolumeSize> LinuxDrive::Ask(const SizedMount& mount) const
+ProbeResult LinuxDrive::Ask(const SizedMount& mount) const
 {
     if (const auto answer = measured_.find(mount.MountIndex); answer != measured_.end()) {
         return answer->second;
@@ -42,23 +43,25 @@ std::optional<VolumeSize> LinuxDrive::Ask(const SizedMount& mount) const
         // The mount is named by its device number and source as well as its
         // path, so a new mount at the same place is asked afresh.
         const std::string key = mount.MountDevice.ToString() + ' ' + mount.Source + ' ' + mount.MountPoint;
-        return probe_->Probe(key, mount.MountPoint).Size;
+        return probe_->Probe(key, mount.MountPoint);
     }
     return MeasureDirectly(mount.MountPoint, statvfs_);
 }
 
 // Every dataset reports the pool's free space, less any quota of its own, so
 // the pool has the largest; what each uses is its own. A pool of which one
-// dataset did not answer has no size: a partial sum would be a wrong one.
-std::optional<VolumeSize> LinuxDrive::PoolSize() const
+// dataset did not answer has no size: a partial sum would be a wrong one,
+// and that dataset's answer says why.
+ProbeResult LinuxDrive::PoolSize() const
 {
     VolumeSize pool;
     std::uint64_t used = 0;
     for (const SizedMount& dataset : drive_.Datasets) {
-        const std::optional<VolumeSize> size = Ask(dataset);
-        if (!size) {
-            return std::nullopt;
+        const ProbeResult answer = Ask(dataset);
+        if (!answer.Size) {
+            return answer;
         }
+        const std::optional<VolumeSize>& size = answer.Size;
         pool.Free = std::max(pool.Free, size->Free);
         pool.Available = std::max(pool.Available, size->Available);
         if (!dataset.Snapshot && size->Total > size->Free) {
@@ -66,7 +69,7 @@ std::optional<VolumeSize> LinuxDrive::PoolSize() const
         }
     }
     pool.Total = pool.Free + used;
-    return pool;
+    return ProbeResult{ProbeResult::Outcome::Answered, pool};
 }
 
 bool LinuxDrive::IsReady()
@@ -74,11 +77,11 @@ bool LinuxDrive::IsReady()
     if (!drive_.HasFileSystem) {
         return false;
     }
-    if (!size_) {
-        size_ = drive_.Datasets.empty() ? Ask(SizedMountsOf(drive_).front()) : PoolSize();
+    if (!answer_) {
+        answer_ = drive_.Datasets.empty() ? Ask(SizedMountsOf(drive_).front()) : PoolSize();
     }
     // A file system answering with a total of 0 has nothing to show.
-    return size_->has_value() && (*size_)->Total > 0;
+    return answer_->Size.has_value() && answer_->Size->Total > 0;
 }
 
 const VolumeSize& LinuxDrive::Size()
@@ -86,7 +89,7 @@ const VolumeSize& LinuxDrive::Size()
     if (!IsReady()) {
         throw PlatformError("the drive " + std::string(1, drive_.Letter) + ": is not ready");
     }
-    return **size_;
+    return *answer_->Size;
 }
 
 std::string LinuxDrive::VolumeName()
@@ -109,9 +112,30 @@ DriveDetails LinuxDrive::Details()
     details.Device = drive_.Device;
     details.FileSystem = drive_.FileSystem;
     if (IsReady()) {
-        details.AvailableBytes = (*size_)->Available;
+        details.AvailableBytes = answer_->Size->Available;
     }
     return details;
+}
+
+std::optional<NotReadyReason> LinuxDrive::WhyNotReady()
+{
+    if (IsReady()) {
+        return std::nullopt;
+    }
+    if (!drive_.HasFileSystem) {
+        return NotReadyReason{NotReadyReason::Kind::NoMedium, {}};
+    }
+    switch (answer_->Result) {
+    case ProbeResult::Outcome::TimedOut:
+    case ProbeResult::Outcome::StillStuck: return NotReadyReason{NotReadyReason::Kind::NoAnswer, {}};
+    case ProbeResult::Outcome::Failed:
+        if (answer_->Error != 0) {
+            return NotReadyReason{NotReadyReason::Kind::SystemError, std::strerror(answer_->Error)};
+        }
+        break;
+    case ProbeResult::Outcome::Answered: break;
+    }
+    return std::nullopt;
 }
 
 }  // namespace brelvon

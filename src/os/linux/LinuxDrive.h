@@ -4,6 +4,7 @@
 #include "os/linux/ChildStatvfsProbe.h"
 #include "os/linux/ClassifiedDrive.h"
 #include "os/linux/LabelReader.h"
+#include "os/linux/ProbeResult.h"
 #include "os/linux/VolumeSize.h"
 
 #include <cstddef>
@@ -23,9 +24,8 @@ namespace brelvon {
 class LinuxDrive final : public Drive {
 public:
     // statvfs answers already asked while listing (local file systems), by
-    // mount index; nullopt for a mount that failed. Mounts missing here are
-    // asked when needed.
-    using MeasuredSizes = std::map<std::size_t, std::optional<VolumeSize>>;
+    // mount index. Mounts missing here are asked when needed.
+    using MeasuredSizes = std::map<std::size_t, ProbeResult>;
 
     // `statvfsFunction` is what asks local file systems directly.
     LinuxDrive(ClassifiedDrive drive, MeasuredSizes measured, std::shared_ptr<const ChildStatvfsProbe> probe,
@@ -40,15 +40,18 @@ public:
     [[nodiscard]] std::uint64_t TotalSize() override;
     [[nodiscard]] std::uint64_t FreeSpace() override;
     [[nodiscard]] DriveDetails Details() override;
+    // No medium in the bay, no answer within the probe's time, or statvfs's
+    // error text; nullopt when the file system answered with a total of 0.
+    [[nodiscard]] std::optional<NotReadyReason> WhyNotReady() override;
 
-    // Asks statvfs directly; nullopt when it fails. Only for file systems that
-    // cannot block it.
-    [[nodiscard]] static std::optional<VolumeSize>
-    MeasureDirectly(const std::string& mountPoint, ChildStatvfsProbe::StatvfsFunction statvfsFunction = &::statvfs);
+    // Asks statvfs directly: Answered, or Failed with its errno. Only for file
+    // systems that cannot block it.
+    [[nodiscard]] static ProbeResult MeasureDirectly(const std::string& mountPoint,
+                                                     ChildStatvfsProbe::StatvfsFunction statvfsFunction = &::statvfs);
 
 private:
-    [[nodiscard]] std::optional<VolumeSize> Ask(const SizedMount& mount) const;
-    [[nodiscard]] std::optional<VolumeSize> PoolSize() const;
+    [[nodiscard]] ProbeResult Ask(const SizedMount& mount) const;
+    [[nodiscard]] ProbeResult PoolSize() const;
     [[nodiscard]] const VolumeSize& Size();
 
     ClassifiedDrive drive_;
@@ -56,7 +59,7 @@ private:
     std::shared_ptr<const ChildStatvfsProbe> probe_;
     LabelReader labels_;
     ChildStatvfsProbe::StatvfsFunction statvfs_;
-    std::optional<std::optional<VolumeSize>> size_;
+    std::optional<ProbeResult> answer_;  // asked once, in IsReady()
     std::optional<std::string> volumeName_;
 };
 

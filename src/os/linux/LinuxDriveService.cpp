@@ -24,10 +24,10 @@ std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives()
     for (const ClassifiedDrive& drive : ClassifyDrives(facts)) {
         for (const SizedMount& mount : SizedMountsOf(drive)) {
             if (!mount.AskInChild) {
-                const auto size = LinuxDrive::MeasureDirectly(mount.MountPoint, statvfs_);
-                measured.emplace(mount.MountIndex, size);
-                if (size) {
-                    facts.KnownTotals.emplace(mount.MountIndex, size->Total);
+                const ProbeResult answer = LinuxDrive::MeasureDirectly(mount.MountPoint, statvfs_);
+                measured.emplace(mount.MountIndex, answer);
+                if (answer.Size) {
+                    facts.KnownTotals.emplace(mount.MountIndex, answer.Size->Total);
                 }
             }
         }

@@ -17,6 +17,7 @@ struct ProbeResult {
 
     Outcome Result = Outcome::Failed;
     std::optional<VolumeSize> Size;
+    int Error = 0;  // Failed: statvfs's errno, 0 when the asking itself went wrong
 };
 
 }  // namespace brelvon

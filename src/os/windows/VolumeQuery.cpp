@@ -31,9 +31,28 @@ std::string DeviceOf(char letter)
     return Utf8FromWide(TextOf(target));
 }
 
+// The answer of a call that failed with `code`: the system's message for it,
+// on one line and without its final full stop.
+VolumeAnswer Failure(DWORD code)
+{
+    VolumeAnswer answer;
+    answer.NoMedium = code == ERROR_NOT_READY;
+    std::array<wchar_t, 512> message{};
+    const DWORD length =
+        ::FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK,
+                         nullptr, code, 0, message.data(), static_cast<DWORD>(message.size()), nullptr);
+    std::wstring text(message.data(), length);
+    while (!text.empty() &&
+           (text.back() == L' ' || text.back() == L'.' || text.back() == L'\r' || text.back() == L'\n')) {
+        text.pop_back();
+    }
+    answer.Error = text.empty() ? "error " + std::to_string(code) : Utf8FromWide(text);
+    return answer;
+}
+
 }  // namespace
 
-std::optional<VolumeFacts> QueryVolume(char letter)
+VolumeAnswer QueryVolume(char letter)
 {
     const std::wstring root{static_cast<wchar_t>(letter), L':', L'\\'};
     const ErrorModeGuard quiet;
@@ -42,14 +61,13 @@ std::optional<VolumeFacts> QueryVolume(char letter)
     std::array<wchar_t, NameCapacity> fileSystem{};
     if (!::GetVolumeInformationW(root.c_str(), label.data(), NameCapacity, nullptr, nullptr, nullptr, fileSystem.data(),
                                  NameCapacity)) {
-        return std::nullopt;
+        return Failure(::GetLastError());
     }
     ULARGE_INTEGER available{};
     ULARGE_INTEGER total{};
     ULARGE_INTEGER free{};
-    if (!::GetDiskFreeSpaceExW(root.c_str(), &available, &total, &free) || total.QuadPart == 0) {
-        return std::nullopt;
-    }
+    if (!::GetDiskFreeSpaceExW(root.c_str(), &available, &total, &free)) return Failure(::GetLastError());
+    if (total.QuadPart == 0) return {};
 
     VolumeFacts facts;
     facts.Label = CleanLabel(Utf8FromWide(TextOf(label)));
@@ -58,7 +76,7 @@ std::optional<VolumeFacts> QueryVolume(char letter)
     facts.TotalBytes = total.QuadPart;
     facts.FreeBytes = free.QuadPart;
     facts.AvailableBytes = available.QuadPart;
-    return facts;
+    return {facts, false, {}};
 }
 
 }  // namespace brelvon

@@ -12,14 +12,14 @@ WindowsDrive::WindowsDrive(char letter, DriveType type, VolumeProbe probe)
 
 bool WindowsDrive::IsReady()
 {
-    if (!facts_) facts_ = probe_(letter_);
-    return facts_->has_value();
+    if (!answer_) answer_ = probe_(letter_);
+    return answer_->Facts.has_value();
 }
 
 const VolumeFacts& WindowsDrive::Facts()
 {
     if (!IsReady()) throw PlatformError("the drive " + std::string(1, letter_) + ": is not ready");
-    return **facts_;
+    return *answer_->Facts;
 }
 
 std::string WindowsDrive::VolumeName() { return Facts().Label; }
@@ -37,6 +37,14 @@ DriveDetails WindowsDrive::Details()
     details.FileSystem = facts.FileSystem;
     details.AvailableBytes = facts.AvailableBytes;
     return details;
+}
+
+std::optional<NotReadyReason> WindowsDrive::WhyNotReady()
+{
+    if (IsReady()) return std::nullopt;
+    if (answer_->NoMedium) return NotReadyReason{NotReadyReason::Kind::NoMedium, {}};
+    if (answer_->Error.empty()) return std::nullopt;
+    return NotReadyReason{NotReadyReason::Kind::SystemError, answer_->Error};
 }
 
 }  // namespace brelvon

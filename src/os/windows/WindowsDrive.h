@@ -24,6 +24,8 @@ public:
     [[nodiscard]] std::uint64_t FreeSpace() override;
     // Root folder "C:\", device, file system and the bytes left to this user.
     [[nodiscard]] DriveDetails Details() override;
+    // No medium, or the system's words for why the volume did not answer.
+    [[nodiscard]] std::optional<NotReadyReason> WhyNotReady() override;
 
 private:
     // Throws PlatformError when the drive is not ready.
@@ -32,7 +34,7 @@ private:
     char letter_;
     DriveType type_;
     VolumeProbe probe_;
-    std::optional<std::optional<VolumeFacts>> facts_;  // outer: asked yet; inner: ready
+    std::optional<VolumeAnswer> answer_;  // asked once, in IsReady()
 };
 
 }  // namespace brelvon

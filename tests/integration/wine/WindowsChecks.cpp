@@ -167,7 +167,7 @@ struct CountingProbe {
     std::shared_ptr<std::map<char, int>> Asked = std::make_shared<std::map<char, int>>();
     VolumeProbe Inner;
 
-    std::optional<VolumeFacts> operator()(char letter) const
+    VolumeAnswer operator()(char letter) const
     {
         ++(*Asked)[letter];
         return Inner(letter);
@@ -181,7 +181,7 @@ void CheckDriveAsksItsVolumeOnce()
     facts.TotalBytes = 1000;
     facts.FreeBytes = 400;
     facts.AvailableBytes = 300;
-    CountingProbe ready{.Inner = [facts](char) { return std::optional<VolumeFacts>(facts); }};
+    CountingProbe ready{.Inner = [facts](char) { return VolumeAnswer{facts, false, {}}; }};
     WindowsDrive drive('D', DriveType::Fixed, ready);
     Check(ready.Asked->empty(), "making a drive does not ask its volume");
     const bool isReady = drive.IsReady();
@@ -192,7 +192,7 @@ void CheckDriveAsksItsVolumeOnce()
     Check((*ready.Asked)['D'] == 1, "a drive asks its volume once however often it is asked",
           std::to_string((*ready.Asked)['D']));
 
-    CountingProbe empty{.Inner = [](char) { return std::optional<VolumeFacts>(); }};
+    CountingProbe empty{.Inner = [](char) { return VolumeAnswer{std::nullopt, true, "The device is not ready"}; }};
     WindowsDrive cdrom('E', DriveType::CdRom, empty);
     bool threw = false;
     try {
@@ -202,6 +202,9 @@ void CheckDriveAsksItsVolumeOnce()
     }
     Check(!cdrom.IsReady() && threw && (*empty.Asked)['E'] == 1,
           "a drive without medium is not ready, refuses its label and is asked once");
+    const std::optional<NotReadyReason> why = cdrom.WhyNotReady();
+    Check(why && why->What == NotReadyReason::Kind::NoMedium && (*empty.Asked)['E'] == 1,
+          "a drive without medium says so without asking again");
 }
 
 void CheckSurveyAsksListedDrivesOnly()

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <thread>
 
@@ -37,17 +38,20 @@ TEST(ChildStatvfsProbe, AnswersLikeStatvfs)
     const ChildStatvfsProbe probe(std::make_shared<StuckProbeRecord>());
     const ProbeResult result = probe.Probe("root", "/");
     ASSERT_EQ(result.Result, ProbeResult::Outcome::Answered);
-    const auto direct = LinuxDrive::MeasureDirectly("/");
-    ASSERT_TRUE(direct.has_value());
-    EXPECT_EQ(result.Size->Total, direct->Total);
+    const ProbeResult direct = LinuxDrive::MeasureDirectly("/");
+    ASSERT_TRUE(direct.Size.has_value());
+    EXPECT_EQ(result.Size->Total, direct.Size->Total);
     EXPECT_GT(result.Size->Total, 0u);
     EXPECT_GE(result.Size->Free, result.Size->Available);
 }
 
-TEST(ChildStatvfsProbe, ErrorIsFailedNotTimedOut)
+TEST(ChildStatvfsProbe, ErrorIsFailedNotTimedOutAndKeepsItsErrno)
 {
     const ChildStatvfsProbe probe(std::make_shared<StuckProbeRecord>());
-    EXPECT_EQ(probe.Probe("gone", "/no/such/mount/point").Result, ProbeResult::Outcome::Failed);
+    const ProbeResult result = probe.Probe("gone", "/no/such/mount/point");
+    EXPECT_EQ(result.Result, ProbeResult::Outcome::Failed);
+    EXPECT_EQ(result.Error, ENOENT);
+    EXPECT_EQ(LinuxDrive::MeasureDirectly("/no/such/mount/point").Error, ENOENT);
 }
 
 TEST(ChildStatvfsProbe, HungMountIsNotAskedAgainWhileItsChildIsStuck)

@@ -120,16 +120,20 @@ TEST(LinuxDriveService, ListsFakeMachineInLetterOrder)
 
     EXPECT_EQ(drives[1]->Letter(), 'D');  // a mount whose statvfs fails stays, not ready
     EXPECT_FALSE(drives[1]->IsReady());
+    EXPECT_EQ(drives[1]->WhyNotReady(),
+              (NotReadyReason{NotReadyReason::Kind::SystemError, "No such file or directory"}));
 
     EXPECT_EQ(drives[2]->Letter(), 'E');
     EXPECT_EQ(drives[2]->Type(), DriveType::CdRom);
     EXPECT_FALSE(drives[2]->IsReady());
+    EXPECT_EQ(drives[2]->WhyNotReady(), (NotReadyReason{NotReadyReason::Kind::NoMedium, {}}));
 
     EXPECT_EQ(drives[3]->Letter(), 'F');
     EXPECT_EQ(drives[3]->Type(), DriveType::Network);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(drives[3]->IsReady());
     EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+    EXPECT_EQ(drives[3]->WhyNotReady(), (NotReadyReason{NotReadyReason::Kind::NoAnswer, {}}));
 }
 
 TEST(LinuxDriveService, MissingMountTableIsAPlatformError)
