@@ -64,6 +64,9 @@ struct Control {
     bool FontItalic = false;
     TextAlignment Alignment = TextAlignment::Left;
     int MaxLength = 0;  // text boxes: characters that can be typed, 0 for no limit
+    // Text boxes: the user cannot change the text, but can still focus it,
+    // select in it and copy; the program's own writes are unaffected.
+    bool Locked = false;
 
     std::string Tag;  // free text, read back unchanged
 

@@ -245,7 +245,7 @@ void MainForm::LayOutTable(const DriveTable& table, const LanguageWords& words, 
 
     Enter(RefreshPhase::Rows);
     const RowStyleLimits limits{state_.BlueLimit, state_.RedLimit};
-    const std::int16_t addedHeight = LayOutRows(w, table, words, limits, markers, layout, services_.Locale);
+    const std::int16_t addedHeight = LayOutRows(w, table, limits, markers, layout, services_.Locale);
 
     if (layout) {
         Enter(RefreshPhase::BottomControls);
@@ -279,6 +279,7 @@ void MainForm::Type(Control& textBox, const std::string& text)
     RunGuarded([&] {
         if (textBox.Kind != ControlKind::TextBox || !textBox.Visible || !textBox.Enabled) return;
         window_.SetFocus(textBox);
+        if (textBox.Locked) return;
         textBox.Text = LimitLength(text, textBox.MaxLength);
     });
 }

@@ -43,7 +43,7 @@ public:
     // and after the program ended, do nothing.
     void Click(Control& control);
     // The user replaces the text of a text box; characters beyond its maximum
-    // length are refused. Runs no handler.
+    // length are refused, and a locked box only takes the focus. Runs no handler.
     void Type(Control& textBox, const std::string& text);
     // The user closes the About window with its own close command.
     void CloseAbout();

@@ -10,17 +10,20 @@ constexpr std::int64_t MaxExactMegabytes = 100'000'000'000'000;
 
 }  // namespace
 
-void WriteRowTexts(MainWindow& window, int i, const DriveTableRow& row, const LanguageWords& words,
-                   const NumberLocale& locale)
+std::string SizeInUnit(std::int64_t megabytes, bool inMegabytes, const NumberLocale& locale)
+{
+    if (inMegabytes) return locale.FormatScaled(megabytes, 0);
+    // Tenths of a gigabyte, half away from zero: exact while the value has
+    // at most 15 significant digits, beyond that as a double would write it.
+    if (megabytes >= 0 && megabytes < MaxExactMegabytes) return locale.FormatScaled((megabytes + 50) / 100, 1);
+    return locale.FormatGrouped(static_cast<double>(megabytes) / 1000, 1);
+}
+
+void WriteRowTexts(MainWindow& window, int i, const DriveTableRow& row, const NumberLocale& locale)
 {
     const bool megabytes = window.MegabytesSelected();
     auto size = [&](const std::optional<std::int64_t>& mb) {
-        const std::int64_t value = mb.value_or(0);
-        if (megabytes) return locale.FormatScaled(value, 0) + " ";
-        // Tenths of a gigabyte, half away from zero: exact while the value has
-        // at most 15 significant digits, beyond that as a double would write it.
-        if (value >= 0 && value < MaxExactMegabytes) return locale.FormatScaled((value + 50) / 100, 1) + "  ";
-        return locale.FormatGrouped(static_cast<double>(value) / 1000, 1) + "  ";
+        return SizeInUnit(mb.value_or(0), megabytes, locale) + (megabytes ? " " : "  ");
     };
     window.Text1(i).Text = " " + row.Letter + " ";
     window.Text2(i).Text = " " + row.RowLabel;
@@ -29,7 +32,7 @@ void WriteRowTexts(MainWindow& window, int i, const DriveTableRow& row, const La
     window.Text5(i).Text = size(row.UsedMb);
     window.Text6(i).Text = std::to_string(row.PercentUsed) + " %   ";
 
-    if (row.RowLabel == words.NotReadyWord || row.TotalMb.value_or(0) == 0) {
+    if (!row.Ready || row.TotalMb.value_or(0) == 0) {
         window.Text3(i).Text = "- ";
         window.Text4(i).Text = "- ";
         window.Text5(i).Text = "- ";

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace brelvon {
 
@@ -33,6 +34,8 @@ Control Cell(std::string name, int left, int width, TextAlignment alignment)
     cell.FontName = "Courier New";
     cell.FontSize = 9;
     cell.Alignment = alignment;
+    // The table shows the survey; a typed size would be a false one.
+    cell.Locked = true;
     return cell;
 }
 
@@ -171,6 +174,17 @@ MainWindow::MainWindow()
     Register(ButExit);
     Register(ButAbout);
     Register(ButFocus);
+}
+
+int MainWindow::TableRowOf(const Control& control)
+{
+    static constexpr std::array<std::string_view, 10> RowArrays{"Text1", "Text2", "Text3", "Text4", "Text5",
+                                                                "Text6", "Lab1",  "Lab2",  "Lin1",  "Lin2"};
+    if (control.Index <= 0) return 0;
+    for (const std::string_view name : RowArrays) {
+        if (control.Name == name) return control.Index;
+    }
+    return 0;
 }
 
 }  // namespace brelvon

@@ -73,6 +73,9 @@ public:
 
     [[nodiscard]] bool EnglishSelected() const { return OptLang(1).Value != 0; }
     [[nodiscard]] bool MegabytesSelected() const { return OptMb.Value != 0; }
+    // The table row a control shows: its element index when it belongs to
+    // one of the row arrays (cells, bar, bar background, markers), else 0.
+    [[nodiscard]] static int TableRowOf(const Control& control);
 };
 
 }  // namespace brelvon

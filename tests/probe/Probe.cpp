@@ -54,7 +54,8 @@ json TableJson(const DriveTable& table)
                         {"UsedMb", Optional(row.UsedMb)},
                         {"PercentUsed", row.PercentUsed},
                         {"RowKind", row.RowKind},
-                        {"CategoryName", row.CategoryName}});
+                        {"CategoryName", row.CategoryName},
+                        {"Ready", row.Ready}});
     }
     return rows;
 }
@@ -120,7 +121,10 @@ json ControlJson(const Control& control)
         properties["Opaque"] = control.Opaque;
         properties["Bordered"] = control.Bordered;
     }
-    if (control.Kind == ControlKind::TextBox) properties["MaxLength"] = control.MaxLength;
+    if (control.Kind == ControlKind::TextBox) {
+        properties["MaxLength"] = control.MaxLength;
+        properties["Locked"] = control.Locked;
+    }
     return properties;
 }
 

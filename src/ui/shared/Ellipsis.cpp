@@ -1,0 +1,70 @@
+#include "ui/shared/Ellipsis.h"
+
+#include <vector>
+
+namespace brelvon {
+
+namespace {
+
+// Byte offsets where the characters of UTF-8 text start, and its end.
+std::vector<std::size_t> CharacterStarts(std::string_view text)
+{
+    std::vector<std::size_t> starts;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+    }
+    starts.push_back(text.size());
+    return starts;
+}
+
+// The most characters of `body` (0 to its length) that `fitsWith(head)`
+// accepts as the head; fitting shrinks as the head grows.
+std::size_t LongestHead(std::string_view body, const std::function<bool(std::string_view head)>& fitsWith)
+{
+    const std::vector<std::size_t> starts = CharacterStarts(body);
+    std::size_t low = 0;  // a head of `low` characters fits (or is empty)
+    std::size_t high = starts.size() - 1;
+    while (low < high) {
+        const std::size_t middle = (low + high + 1) / 2;
+        if (fitsWith(body.substr(0, starts[middle]))) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return starts[low];
+}
+
+}  // namespace
+
+bool LooksLikePath(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    return first != std::string_view::npos && (text[first] == '/' || text[first] == '\\');
+}
+
+std::string ElideToFit(const std::string& text, const std::function<bool(const std::string&)>& fits)
+{
+    if (fits(text)) return text;
+    const std::size_t bodyStart = std::min(text.find_first_not_of(' '), text.size());
+    const std::string lead = text.substr(0, bodyStart);
+    const std::string_view body = std::string_view(text).substr(bodyStart);
+
+    if (LooksLikePath(body)) {
+        const std::size_t lastPart = body.find_last_of("/\\");
+        if (lastPart > 0 && lastPart + 1 < body.size()) {
+            const std::string_view tail = body.substr(lastPart);
+            const auto withHead = [&](std::string_view head) {
+                return fits(lead + std::string(head) + std::string(EllipsisMark) + std::string(tail));
+            };
+            const std::size_t head = LongestHead(body.substr(0, lastPart), withHead);
+            if (head > 0)
+                return lead + std::string(body.substr(0, head)) + std::string(EllipsisMark) + std::string(tail);
+        }
+    }
+    const std::size_t head = LongestHead(
+        body, [&](std::string_view part) { return fits(lead + std::string(part) + std::string(EllipsisMark)); });
+    return lead + std::string(body.substr(0, head)) + std::string(EllipsisMark);
+}
+
+}  // namespace brelvon
