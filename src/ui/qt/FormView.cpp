@@ -1,18 +1,28 @@
 #include "ui/qt/FormView.h"
 
 #include "ui/qt/FontFaces.h"
+#include "ui/qt/ModelAccessible.h"
 #include "ui/qt/ModelFrame.h"
 #include "ui/qt/ModelLabel.h"
 #include "ui/qt/ModelLine.h"
 #include "ui/qt/ModelPicture.h"
+#include "ui/shared/CellOverflow.h"
+#include "ui/shared/Ellipsis.h"
+#include "ui/shared/FaceSpaces.h"
+#include "ui/shared/TextFit.h"
 #include "window/AccessibleNames.h"
 
+#include <QApplication>
 #include <QCheckBox>
-#include <QGuiApplication>
+#include <QFontMetricsF>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <map>
@@ -26,6 +36,72 @@ namespace {
 
 // A text box takes at most this many characters when the model sets no limit.
 constexpr int UnlimitedLength = 32767;
+// Pixels a QLineEdit keeps free on each side of its text, inside its frame.
+constexpr int LineEditTextMargin = 2;
+// The least of the scrolling band that a window too tall for its screen shows: two table rows.
+constexpr int MinimumBandTwips = 660;
+
+// Runs an action when the widget it watches is double clicked with the left
+// button; the widget handles the click as usual too.
+class DoubleClickRelay final : public QObject {
+public:
+    DoubleClickRelay(QWidget* widget, std::function<void()> action) : QObject(widget), action_(std::move(action))
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonDblClick &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            action_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> action_;
+};
+
+// The width a line edit gives its text: inside its frame and margins.
+int TextWidthOf(const QLineEdit& edit)
+{
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.rect = edit.rect();
+    option.lineWidth = edit.hasFrame() ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit) : 0;
+    const QRect contents = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+    const QMargins margins = edit.textMargins();
+    return contents.width() - margins.left() - margins.right() - 2 * LineEditTextMargin;
+}
+
+// The text a cell shows in a font: the control's, with the narrow spaces the
+// font's own face lacks turned into one it has.
+QString ShownText(const Control& control, const QFont& font)
+{
+    const QRawFont face = QRawFont::fromFont(font);
+    const std::string text = WithSpacesTheFaceHas(DisplayText(control).toStdString(), [&face](char32_t code) {
+        return !face.isValid() || face.supportsCharacter(static_cast<uint>(code));
+    });
+    return QString::fromStdString(text);
+}
+
+QFont FontAtSize(const Control& control, double pointSize)
+{
+    QFont font = FontFor(control);
+    if (pointSize != control.FontSize) font.setPointSizeF(pointSize);
+    return font;
+}
+
+void ShowInCell(QLineEdit& edit, const QFont& font, const QString& text)
+{
+    if (edit.font() != font) edit.setFont(font);
+    if (edit.text() != text) {
+        edit.setText(text);
+        edit.setCursorPosition(0);  // the beginning shows, should the text still be too wide
+    }
+}
 
 QColor ToQColor(Rgb color) { return {color.R, color.G, color.B}; }
 
@@ -96,6 +172,26 @@ FormView::FormView(Form& form, FormViewHandlers handlers, FormViewOptions option
     window_->OnCloseRequest([this] {
         if (handlers_.CloseRequest) handlers_.CloseRequest();
     });
+    // A window in front of another is a dialog: Escape closes it.
+    window_->SetClosesOnEscape(options_.Owner != nullptr);
+    ModelAccessible::Install();
+    if (options_.Scrolls) {
+        band_ = new QScrollArea(window_);
+        band_->setFrameShape(QFrame::NoFrame);
+        band_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        band_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        band_->setFocusPolicy(Qt::NoFocus);
+        // The window's background shows through, as it does around the rows.
+        band_->viewport()->setAutoFillBackground(false);
+        bandContent_ = new QWidget;
+        bandContent_->setAutoFillBackground(false);
+        band_->setWidget(bandContent_);
+        // A cell reached with the keyboard scrolls into view.
+        const QPointer<QScrollArea> band = band_;
+        QObject::connect(qApp, &QApplication::focusChanged, band_, [band](QWidget* /*old*/, QWidget* now) {
+            if (band && now != nullptr && band->widget()->isAncestorOf(now)) band->ensureWidgetVisible(now, 0, 0);
+        });
+    }
 }
 
 FormView::~FormView()
@@ -131,6 +227,9 @@ void FormView::Sync()
 
     const AccessibleNames names(form_);
     fitWidths_ = SharedTextWidths();
+    const BandPlace band = MeasureBand();
+    const bool placeAgain = band != bandPlace_;
+    bandPlace_ = band;
     bool reorder = false;
     form_.ForEachControl([&](Control& control) {
         if (control.Kind == ControlKind::Form) {
@@ -145,16 +244,40 @@ void FormView::Sync()
                 if (const auto container = bound_.find(control.Container->FullName()); container != bound_.end()) {
                     parent = container->second.Widget;
                 }
+            } else if (band_ && options_.Scrolls(control)) {
+                parent = bandContent_;
+                bound.InBand = true;
             }
             bound.Widget = CreateWidget(control, parent);
             bound.Widget->setObjectName(QString::fromStdString(entry->first));
             bound.Parent = parent;
+            const bool showsData = control.Kind == ControlKind::TextBox || control.Kind == ControlKind::Label ||
+                                   control.Kind == ControlKind::Line;
+            if (handlers_.DoubleClick && showsData) {
+                new DoubleClickRelay(bound.Widget, [this, name = entry->first] {
+                    if (Control* target = form_.Find(name); target != nullptr) handlers_.DoubleClick(*target);
+                });
+            }
         }
         bound.SeenIn = sync_;
-        if (Apply(bound, control)) reorder = true;
+        if (Apply(bound, control, placeAgain)) reorder = true;
         if (std::string name = names.For(control); name != bound.AccessibleName) {
             bound.Widget->setAccessibleName(QString::fromStdString(name));
             bound.AccessibleName = std::move(name);
+        }
+        if (std::string description = names.Description(control); description != bound.AccessibleDescription) {
+            bound.Widget->setAccessibleDescription(QString::fromStdString(description));
+            bound.AccessibleDescription = std::move(description);
+        }
+        if (control.Kind == ControlKind::Label || control.Kind == ControlKind::Frame ||
+            control.Kind == ControlKind::Line || control.Kind == ControlKind::PictureBox) {
+            ModelAccessible::Describe(*bound.Widget, AccessibleNames::RoleOf(control), names.ValueOf(control));
+        }
+        if (options_.ToolTip) {
+            if (std::string tip = options_.ToolTip(control); tip != bound.ToolTip) {
+                bound.Widget->setToolTip(QString::fromStdString(tip));
+                bound.ToolTip = std::move(tip);
+            }
         }
     });
 
@@ -171,11 +294,14 @@ void FormView::Sync()
         entry = bound_.erase(entry);
     }
 
+    FitCells();
+    PlaceBand();
     if (reorder) {
         Restack();
         ReorderFocusChain();
     }
     if (!defaultButton_.empty() && window_->DefaultButton() == nullptr) SetDefaultButton(defaultButton_);
+    KeepOnScreen();
     MirrorFocus();
 }
 
@@ -199,7 +325,116 @@ void FormView::Place()
         area = screen->availableGeometry();
     }
     if (area.isEmpty()) return;
-    window_->move(area.center() - QPoint(window_->width() / 2, window_->height() / 2));
+    QPoint corner = area.center() - QPoint(window_->width() / 2, window_->height() / 2);
+    corner.setY(std::max(corner.y(), area.top()));
+    window_->move(corner);
+}
+
+QRect FormView::PlaceOf(const Bound& bound, const Control& control) const
+{
+    QRect place = control.Kind == ControlKind::Line ? scale_.LineRect(control) : scale_.Rect(control);
+    if (bound.InBand) {
+        place.translate(0, -bandPlace_.Top);
+    } else if (band_ && control.Container == nullptr && place.top() >= bandPlace_.Bottom) {
+        place.translate(0, -bandPlace_.Fit.Shift);
+    }
+    return place;
+}
+
+int FormView::AvailableClientHeight() const
+{
+    const QScreen* screen = window_->screen() != nullptr ? window_->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return 0;
+    const int frame = window_->isVisible() ? window_->frameGeometry().height() - window_->height()
+                                           : scale_.Pixels(Form::FrameExtraHeight);
+    return screen->availableGeometry().height() - frame;
+}
+
+FormView::BandPlace FormView::MeasureBand() const
+{
+    if (!band_) return {};
+    int top = 0;
+    int bottom = 0;
+    bool any = false;
+    form_.ForEachControl([&](const Control& control) {
+        if (control.Kind == ControlKind::Form || control.Container != nullptr || !options_.Scrolls(control)) return;
+        const QRect place = control.Kind == ControlKind::Line ? scale_.LineRect(control) : scale_.Rect(control);
+        top = any ? std::min(top, place.top()) : place.top();
+        bottom = any ? std::max(bottom, place.bottom() + 1) : place.bottom() + 1;
+        any = true;
+    });
+    const int clientHeight = scale_.Pixels(form_.ClientAreaHeight());
+    return {top, bottom,
+            FitBandToScreen(clientHeight, AvailableClientHeight(), top, bottom, scale_.Pixels(MinimumBandTwips))};
+}
+
+void FormView::PlaceBand()
+{
+    if (!band_) return;
+    const int width = scale_.Pixels(form_.ClientAreaWidth());
+    const QRect place(0, bandPlace_.Top, width, bandPlace_.Fit.BandHeight);
+    if (band_->geometry() != place) band_->setGeometry(place);
+    const QSize content(width, bandPlace_.Bottom - bandPlace_.Top);
+    if (bandContent_->size() != content) bandContent_->resize(content);
+    band_->lower();  // under every other control of the window, as the rows are
+}
+
+void FormView::KeepOnScreen()
+{
+    if (!shown_ || !window_->isVisible() || options_.Owner != nullptr) return;
+    const QScreen* screen = window_->screen();
+    if (screen == nullptr) return;
+    const QRect area = screen->availableGeometry();
+    const QRect frame = window_->frameGeometry();
+    int top = frame.top();
+    if (frame.bottom() > area.bottom()) top -= frame.bottom() - area.bottom();
+    top = std::max(top, area.top());
+    if (top != frame.top()) window_->move(frame.left(), top);
+}
+
+void FormView::FitCells()
+{
+    std::map<std::string, std::vector<std::pair<const Control*, QLineEdit*>>> columns;
+    form_.ForEachControl([&](const Control& control) {
+        const CellOverflow overflow = OverflowOf(control);
+        if (overflow == CellOverflow::Scroll) return;
+        auto* edit = qobject_cast<QLineEdit*>(WidgetOf(control.FullName()));
+        if (edit == nullptr) return;
+        if (overflow == CellOverflow::ShrinkColumn) {
+            columns[control.Name].emplace_back(&control, edit);
+            return;
+        }
+        const QFont font = FontFor(control);
+        const QFontMetricsF metrics(font);
+        const int available = TextWidthOf(*edit);
+        const std::string elided = ElideToFit(ShownText(control, font).toStdString(), [&](const std::string& text) {
+            return metrics.horizontalAdvance(QString::fromStdString(text)) <= available;
+        });
+        ShowInCell(*edit, font, QString::fromStdString(elided));
+    });
+    for (const auto& [name, cells] : columns) FitColumn(cells);
+}
+
+void FormView::FitColumn(const std::vector<std::pair<const Control*, QLineEdit*>>& cells) const
+{
+    double designSize = cells.front().first->FontSize;
+    int available = TextWidthOf(*cells.front().second);
+    for (const auto& [control, edit] : cells) {
+        designSize = std::min(designSize, control->FontSize);
+        available = std::min(available, TextWidthOf(*edit));
+    }
+    const double size = FittingPointSize(designSize, available, [&cells](double pointSize) {
+        qreal widest = 0;
+        for (const auto& [control, edit] : cells) {
+            const QFont font = FontAtSize(*control, pointSize);
+            widest = std::max(widest, QFontMetricsF(font).horizontalAdvance(ShownText(*control, font)));
+        }
+        return widest;
+    });
+    for (const auto& [control, edit] : cells) {
+        const QFont font = FontAtSize(*control, std::min(size, control->FontSize));
+        ShowInCell(*edit, font, ShownText(*control, font));
+    }
 }
 
 void FormView::ApplyWindow(const Control& window)
@@ -207,9 +442,9 @@ void FormView::ApplyWindow(const Control& window)
     const Control& applied = appliedWindow_;
     const bool fresh = windowFresh_;
     if (fresh || applied.Text != window.Text) window_->setWindowTitle(QString::fromStdString(window.Text));
-    if (fresh || applied.Width != window.Width || applied.Height != window.Height) {
-        window_->setFixedSize(scale_.Pixels(form_.ClientAreaWidth()), scale_.Pixels(form_.ClientAreaHeight()));
-    }
+    const int height = band_ ? bandPlace_.Fit.ClientHeight : scale_.Pixels(form_.ClientAreaHeight());
+    const QSize size(scale_.Pixels(form_.ClientAreaWidth()), height);
+    if (fresh || window_->minimumSize() != size || window_->maximumSize() != size) window_->setFixedSize(size);
     if (fresh || applied.BackColor != window.BackColor) {
         QPalette palette = window_->palette();
         palette.setColor(QPalette::Window, ToQColor(window.BackColor));
@@ -275,7 +510,7 @@ QWidget* FormView::CreateWidget(const Control& control, QWidget* parent)
     return new QWidget(parent);
 }
 
-bool FormView::Apply(Bound& bound, const Control& control)
+bool FormView::Apply(Bound& bound, const Control& control, bool placeAgain)
 {
     const Control& applied = bound.Applied;
     const bool fresh = bound.Fresh;
@@ -285,15 +520,15 @@ bool FormView::Apply(Bound& bound, const Control& control)
 
     if (control.Kind == ControlKind::Line) {
         auto& line = static_cast<ModelLine&>(widget);
-        if (fresh || EndsChanged(applied, control)) {
+        if (fresh || placeAgain || EndsChanged(applied, control)) {
             const QRect box = scale_.LineRect(control);
-            line.setGeometry(box);
+            line.setGeometry(PlaceOf(bound, control));
             line.SetEnds(QPoint(scale_.Pixels(control.X1), scale_.Pixels(control.Y1)) - box.topLeft(),
                          QPoint(scale_.Pixels(control.X2), scale_.Pixels(control.Y2)) - box.topLeft());
         }
         if (fresh || applied.BorderColor != control.BorderColor) line.SetColor(ToQColor(control.BorderColor));
-    } else if (fresh || PlaceChanged(applied, control)) {
-        widget.setGeometry(scale_.Rect(control));
+    } else if (fresh || placeAgain || PlaceChanged(applied, control)) {
+        widget.setGeometry(PlaceOf(bound, control));
     }
     if (fresh || applied.Enabled != control.Enabled) widget.setEnabled(control.Enabled);
     if (fresh || applied.TabIndex != control.TabIndex) {
@@ -324,9 +559,11 @@ bool FormView::Apply(Bound& bound, const Control& control)
         if (fresh || applied.MaxLength != control.MaxLength) {
             edit.setMaxLength(control.MaxLength > 0 ? control.MaxLength : UnlimitedLength);
         }
+        if (fresh || applied.Locked != control.Locked) edit.setReadOnly(control.Locked);
         // Compared with the widget itself: the user may have typed into it.
         // Writing only a different text keeps the cursor where the user left it.
-        if (const QString text = DisplayText(control); edit.text() != text) edit.setText(text);
+        // A locked box shows what FitCells makes of its text.
+        if (const QString text = DisplayText(control); !control.Locked && edit.text() != text) edit.setText(text);
         if (fresh || applied.Alignment != control.Alignment) {
             edit.setAlignment(HorizontalAlignment(control.Alignment) | Qt::AlignVCenter);
         }

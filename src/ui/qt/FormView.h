@@ -4,15 +4,20 @@
 #include "model/Form.h"
 #include "ui/qt/FormWidget.h"
 #include "ui/qt/TwipsScale.h"
+#include "ui/shared/ScrollBand.h"
 
 #include <QIcon>
+#include <QLineEdit>
 #include <QPointer>
+#include <QScrollArea>
 #include <QWidget>
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace brelvon {
 
@@ -26,12 +31,19 @@ struct FormViewHandlers {
     std::function<void(Control&, const std::string&)> Type;
     // The user closed the window with its own close command.
     std::function<void()> CloseRequest;
+    // A double click with the left button on a text box, label or line.
+    std::function<void(Control&)> DoubleClick;
 };
 
 struct FormViewOptions {
     bool MinimizeButton = true;
     QIcon Icon;                // the window's icon, also shown by picture boxes
-    QWidget* Owner = nullptr;  // a window that this one stays in front of
+    QWidget* Owner = nullptr;  // a window that this one stays in front of; Escape closes such a window
+    // The tool tip of a control, asked on every Sync; empty for none.
+    std::function<std::string(const Control&)> ToolTip;
+    // The controls that make the band which scrolls when the window is taller
+    // than the screen (see FitBandToScreen); none when not given.
+    std::function<bool(const Control&)> Scrolls;
 };
 
 // One window of the model shown as real widgets. Sync() makes the widgets
@@ -40,8 +52,14 @@ struct FormViewOptions {
 // properties that differ from what it wrote last, deletes the widgets of
 // controls that are gone, restacks and reorders the focus chain when the set
 // of widgets or their order changed, and moves the keyboard focus to the
-// model's focus control. The form must outlive the view; the view owns its
+// model's focus control. Locked text boxes show their whole text as
+// CellOverflow says. The form must outlive the view; the view owns its
 // top-level widget.
+//
+// A window too tall for its screen's available area gets that height: the
+// controls of the scrolling band lie in a scroll area between the strips
+// above and below it, which move up (see FitBandToScreen), and the window's
+// top never leaves the screen.
 class FormView {
 public:
     FormView(Form& form, FormViewHandlers handlers, FormViewOptions options);
@@ -59,6 +77,8 @@ public:
     // The widget of a control by its full name, such as "Text3(2)"; nullptr when there is none.
     [[nodiscard]] QWidget* WidgetOf(const std::string& fullName) const;
     [[nodiscard]] const TwipsScale& Scale() const { return scale_; }
+    // The scroll area of the band; nullptr for a window without one.
+    [[nodiscard]] QScrollArea* Band() const { return band_; }
 
     // Enter or Return that no control takes clicks this button.
     void SetDefaultButton(const std::string& fullName);
@@ -70,14 +90,31 @@ private:
         QWidget* Parent = nullptr;
         Control Applied;  // the properties as last written to the widget
         std::string AccessibleName;
+        std::string AccessibleDescription;
+        std::string ToolTip;
+        bool InBand = false;       // lies in the scrolling band
         bool Fresh = true;         // nothing written yet
         std::uint64_t SeenIn = 0;  // the Sync that last found its control
+    };
+    // Where the band lies and how it fits the screen, in pixels of the window.
+    struct BandPlace {
+        int Top = 0;
+        int Bottom = 0;
+        BandFit Fit;
+        friend bool operator==(const BandPlace&, const BandPlace&) = default;
     };
 
     QWidget* CreateWidget(const Control& control, QWidget* parent);
     void ApplyWindow(const Control& window);
     // Returns whether the stacking or focus order of the control changed.
-    bool Apply(Bound& bound, const Control& control);
+    bool Apply(Bound& bound, const Control& control, bool placeAgain);
+    [[nodiscard]] QRect PlaceOf(const Bound& bound, const Control& control) const;
+    void FitCells();
+    void FitColumn(const std::vector<std::pair<const Control*, QLineEdit*>>& cells) const;
+    [[nodiscard]] BandPlace MeasureBand() const;
+    [[nodiscard]] int AvailableClientHeight() const;
+    void PlaceBand();
+    void KeepOnScreen();
     [[nodiscard]] std::unordered_map<const Control*, int> SharedTextWidths() const;
     void Restack();
     void ReorderFocusChain();
@@ -95,6 +132,9 @@ private:
     bool shown_ = false;
     std::uint64_t sync_ = 0;
     std::string defaultButton_;
+    QPointer<QScrollArea> band_;
+    QWidget* bandContent_ = nullptr;  // owned by band_
+    BandPlace bandPlace_;
 };
 
 }  // namespace brelvon

@@ -34,6 +34,11 @@ void FormWidget::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (closesOnEscape_ && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

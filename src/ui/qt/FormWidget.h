@@ -11,7 +11,8 @@ namespace brelvon {
 // The top-level widget of one window of the model: its client area. Closing
 // it with the window's own close command is reported, not carried out: the
 // model decides whether the window goes. Enter or Return that no control
-// takes activates the default button, as in a dialog.
+// takes activates the default button, as in a dialog; in a window that closes
+// on Escape, Escape is the close command.
 class FormWidget final : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ public:
     void OnCloseRequest(std::function<void()> handler) { closeRequest_ = std::move(handler); }
     void SetDefaultButton(QPushButton* button);
     [[nodiscard]] QPushButton* DefaultButton() const { return defaultButton_; }
+    void SetClosesOnEscape(bool closes) { closesOnEscape_ = closes; }
 
 signals:
     // After the first paint of the window; a program can stop there to
@@ -37,6 +39,7 @@ private:
     std::function<void()> closeRequest_;
     QPointer<QPushButton> defaultButton_;
     bool painted_ = false;
+    bool closesOnEscape_ = false;
 };
 
 }  // namespace brelvon

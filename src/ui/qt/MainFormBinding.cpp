@@ -1,21 +1,34 @@
 #include "ui/qt/MainFormBinding.h"
 
+#include "refresh/RowDetails.h"
+
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QUrl>
 
 #include <utility>
 
 namespace brelvon {
 
-MainFormBinding::MainFormBinding(MainForm& form, QIcon icon) : form_(form), icon_(std::move(icon))
+MainFormBinding::MainFormBinding(MainForm& form, QIcon icon)
+    : form_(form), icon_(std::move(icon)), openFolder_([](const std::string& folder) {
+          QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
+      })
 {
     FormViewHandlers handlers;
     handlers.Click = [this](Control& control) { Click(control); };
     handlers.Type = [this](Control& textBox, const std::string& text) { Type(textBox, text); };
     handlers.CloseRequest = [this] { CloseMain(); };
+    handlers.DoubleClick = [this](Control& control) { OpenRow(control); };
     FormViewOptions options;
     options.MinimizeButton = true;
     options.Icon = icon_;
+    options.ToolTip = [this](const Control& control) {
+        const int row = MainWindow::TableRowOf(control);
+        return row == 0 ? std::string() : RowToolTip(form_.LastTable(), row, form_.Window(), form_.Locale());
+    };
+    options.Scrolls = [](const Control& control) { return MainWindow::TableRowOf(control) != 0; };
     main_ = std::make_unique<FormView>(form_.Window(), std::move(handlers), std::move(options));
 }
 
@@ -65,6 +78,12 @@ void MainFormBinding::Type(Control& textBox, const std::string& text)
 {
     form_.Type(textBox, text);
     Sync();
+}
+
+void MainFormBinding::OpenRow(const Control& control)
+{
+    const std::optional<std::string> folder = FolderOfRow(form_.LastTable(), MainWindow::TableRowOf(control));
+    if (folder && openFolder_) openFolder_(*folder);
 }
 
 void MainFormBinding::CloseMain()

@@ -5,7 +5,9 @@
 
 #include <QIcon>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace brelvon {
 
@@ -15,6 +17,11 @@ namespace brelvon {
 // window appears when the model has loaded it and made it visible, and goes
 // when the model unloads it. The hidden ButFocus button is the main window's
 // default button. The form must outlive the binding.
+//
+// Beyond the model: each table row shows its details as a tool tip
+// (RowToolTip), a double click on a drive row opens its folder (FolderOfRow)
+// without running any handler of the form, and the rows scroll when the
+// window is taller than the screen.
 class MainFormBinding {
 public:
     MainFormBinding(MainForm& form, QIcon icon);
@@ -34,17 +41,23 @@ public:
     // The About window's view while the model shows it, else nullptr.
     [[nodiscard]] FormView* About() { return about_.get(); }
 
+    // Opens a folder in the desktop's file manager; QDesktopServices by default.
+    using FolderOpener = std::function<void(const std::string& folder)>;
+    void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
+
 private:
     void Click(Control& control);
     void Type(Control& textBox, const std::string& text);
     void CloseMain();
     void CloseAbout();
     void SyncAbout(bool bringToFront);
+    void OpenRow(const Control& control);
 
     MainForm& form_;
     QIcon icon_;
     std::unique_ptr<FormView> main_;
     std::unique_ptr<FormView> about_;
+    FolderOpener openFolder_;
 };
 
 }  // namespace brelvon

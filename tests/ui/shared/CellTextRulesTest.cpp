@@ -1,9 +1,11 @@
 // The rules every window binding follows when a cell's text is wider than the
-// cell: labels lose their end (paths their middle), numbers shrink with their
-// column, and narrow spaces a face lacks become one it has.
+// cell (labels lose their end, paths their middle, numbers shrink with their
+// column, narrow spaces a face lacks become one it has) and when the window is
+// taller than the screen.
 #include "ui/shared/CellOverflow.h"
 #include "ui/shared/Ellipsis.h"
 #include "ui/shared/FaceSpaces.h"
+#include "ui/shared/ScrollBand.h"
 #include "ui/shared/TextFit.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +112,22 @@ INSTANTIATE_TEST_SUITE_P(CellText, FaceSpaces, testing::Values(
     SpaceCase{"OtherTextUnchanged", false, true, "1,234 ", "1,234 "}),
     [](const testing::TestParamInfo<SpaceCase>& info) { return std::string(info.param.Name); });
 // clang-format on
+
+TEST(CellText, AWindowTallerThanTheScreenScrollsItsBandOnly)
+{
+    // A window of 900 whose band runs from 100 to 800, on screens of 1000, 600 and 150.
+    const BandFit fits = FitBandToScreen(900, 1000, 100, 800, 50);
+    EXPECT_EQ(fits.ClientHeight, 900);
+    EXPECT_EQ(fits.BandHeight, 700);
+    EXPECT_FALSE(fits.Scrolls());
+    const BandFit tall = FitBandToScreen(900, 600, 100, 800, 50);
+    EXPECT_EQ(tall.ClientHeight, 600);
+    EXPECT_EQ(tall.BandHeight, 400);
+    EXPECT_EQ(tall.Shift, 300);
+    const BandFit tiny = FitBandToScreen(900, 150, 100, 800, 50);
+    EXPECT_EQ(tiny.BandHeight, 50);  // never less than a row
+    EXPECT_EQ(tiny.ClientHeight, 250);
+}
 
 }  // namespace
 }  // namespace brelvon

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace brelvon {
+
+// How a window taller than the screen stays whole: its height is cut to what
+// the screen gives it, and the band between its top and bottom strips (the
+// table rows) scrolls, while both strips stay in view.
+struct BandFit {
+    int ClientHeight = 0;  // the client height the window gets
+    int BandHeight = 0;    // how much of the band shows at once
+    int Shift = 0;         // how far the controls below the band move up
+
+    [[nodiscard]] bool Scrolls() const { return Shift > 0; }
+    friend bool operator==(const BandFit&, const BandFit&) = default;
+};
+
+// `clientHeight` is the window's own client height, `available` the most the
+// screen gives its client area, and the band runs from `bandTop` to
+// `bandBottom` (all in one unit). A window that fits, or a screen that gives
+// nothing (available <= 0), is left as it is. Otherwise the band loses what
+// the window is too tall by, but shows at least `minimumBand` (or the whole
+// band when it is smaller), so that a tiny screen still shows a row.
+[[nodiscard]] BandFit FitBandToScreen(int clientHeight, int available, int bandTop, int bandBottom, int minimumBand);
+
+}  // namespace brelvon
