@@ -26,4 +26,9 @@ if(BRELVON_BUILD_GUI)
     set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2")
 endif()
 
+# Brelvon is MIT-licensed; a Debian package says so in its machine-readable
+# copyright file, which `cmake --install` puts in place as well.
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brelvon)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+
 include(CPack)

@@ -1,11 +1,13 @@
 // brelvon: every drive of the machine in one window. Wires the command line,
 // the services, the main form and its Qt binding together.
 #include "drives/DriveFile.h"
+#include "os/SystemDisplay.h"
 #include "refresh/MainForm.h"
 #include "startup/CommandLine.h"
 #include "startup/Startup.h"
 #include "ui/qt/MachineWatch.h"
 #include "ui/qt/MainFormBinding.h"
+#include "ui/qt/PlatformStart.h"
 #include "ui/qt/QtClipboard.h"
 #include "ui/qt/UnhandledErrorReport.h"
 #include "ui/qt/WindowStyle.h"
@@ -31,6 +33,9 @@ constexpr const char* ProgramName = "brelvon";
 // so that start-up can be timed.
 constexpr const char* QuitAfterShownOption = "--quit-after-shown";
 constexpr int BadUsageStatus = 2;
+constexpr int NoDisplayStatus = 1;
+constexpr const char* NoDisplayLine =
+    "brelvon: no display to show the window on; brelvon-report prints the same table in a terminal";
 
 constexpr const char* Usage = R"(Usage: brelvon [SWITCHES] [--drives FILE]
 Shows every drive of the machine in one window: label, size, free and used
@@ -56,7 +61,10 @@ Options:
   --version      show the version and exit
 
 Exit status: 0 when the window is closed, 1 after an unexpected error (also
-shown in a message box), 2 for a bad command line or an unusable drive file.
+shown in a message box) or without a display, 2 for a bad command line or an
+unusable drive file.
+
+Brelvon is free software under the MIT licence.
 )";
 
 int Fail(const std::string& message)
@@ -94,7 +102,11 @@ int main(int argc, char** argv)
     }
     const brelvon::ApplicationFacts facts = services.Application;
 
-    QApplication application(argc, argv);
+    if (!brelvon::DisplayNamed()) {
+        std::cerr << NoDisplayLine << '\n';
+        return NoDisplayStatus;
+    }
+    const std::unique_ptr<QApplication> application = brelvon::StartApplication(argc, argv, NoDisplayLine);
     // The window is laid out in fixed places; one style draws its controls the
     // same on every desktop and follows the colours the window asks for.
     QApplication::setStyle(new brelvon::WindowStyle);
@@ -133,7 +145,7 @@ int main(int argc, char** argv)
             binding.Main().Window(), [&binding] { binding.MachineChanged(); }, mountTable, acknowledge);
     }
     if (quitAfterShown) {
-        QObject::connect(binding.Main().Window(), &brelvon::FormWidget::FirstPainted, &application,
+        QObject::connect(binding.Main().Window(), &brelvon::FormWidget::FirstPainted, application.get(),
                          [] { QCoreApplication::exit(0); });
     }
     const int status = QApplication::exec();

@@ -8,6 +8,12 @@
 
 namespace brelvon {
 
+namespace {
+
+constexpr const char* LicenceLine = "Copyright (c) The Brelvon developers; free software under the MIT licence";
+
+}  // namespace
+
 Machine ThisMachine() { return {MakeSystemDriveServiceFactory(), SystemDefaultLangId(), SystemNumberLocale()}; }
 
 DriveServiceFactory ChooseDrives(const std::optional<std::string>& drivesFile, const Machine& machine)
@@ -30,7 +36,7 @@ Services StartupServices(const CommandLine& line, const Machine& machine)
 std::string VersionLine()
 {
     const ApplicationFacts facts;
-    return facts.Title + " " + facts.VersionText();
+    return facts.Title + " " + facts.VersionText() + "\n" + LicenceLine;
 }
 
 }  // namespace brelvon

@@ -36,7 +36,8 @@ struct Machine {
 [[nodiscard]] Services StartupServices(const CommandLine& line, const Machine& machine);
 
 // What --version prints: the title and the version as the window caption
-// writes it, "Brelvon 3.45" for version 3.4.5.
+// writes it ("Brelvon 3.45" for version 3.4.5), then on a line of its own the
+// copyright and the licence.
 [[nodiscard]] std::string VersionLine();
 
 }  // namespace brelvon

@@ -239,7 +239,7 @@ TEST(ReportProgram, HelpAndVersionPrintAndSucceed)
 {
     const auto version = RunReport("C", {"--version"});
     EXPECT_EQ(version.ExitCode, 0);
-    EXPECT_EQ(version.Out, "Brelvon 1.26\n");
+    EXPECT_EQ(version.Out, "Brelvon 1.26\nCopyright (c) The Brelvon developers; free software under the MIT licence\n");
 
     const auto help = RunReport("C", {"--help", "--drives", "/nonexistent/drives.json"});
     EXPECT_EQ(help.ExitCode, 0);

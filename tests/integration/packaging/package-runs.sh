@@ -54,6 +54,10 @@ sample=$prefix/share/doc/brelvon/examples/sample-drives.json
 [ -f "$sample" ] || fail "the example drive file is missing"
 "$prefix/bin/brelvon-report" --drives "$sample" -LEn >"$work/report.txt" || fail "report of the example failed"
 grep -q 'SYSTEM' "$work/report.txt" || fail "the report of the example lacks its drive"
+copyright=$prefix/share/doc/brelvon/copyright
+[ -f "$copyright" ] || fail "the copyright file is missing"
+grep -qx 'License: MIT' "$copyright" || fail "the copyright file does not name the MIT licence"
+echo "$version" | grep -q 'MIT licence' || fail "--version does not name the licence"
 
 if [ "$gui" != 1 ]; then
     [ ! -e "$prefix/share/applications/$id.desktop" ] || fail "a desktop entry without the window program"

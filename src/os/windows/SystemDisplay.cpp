@@ -1,0 +1,7 @@
+#include "os/SystemDisplay.h"
+
+namespace brelvon {
+
+bool DisplayNamed() { return true; }
+
+}  // namespace brelvon
