@@ -76,14 +76,15 @@ int TextWidthOf(const QLineEdit& edit)
     return contents.width() - margins.left() - margins.right() - 2 * LineEditTextMargin;
 }
 
-// The text a cell shows in a font: the control's, with the narrow spaces the
-// font's own face lacks turned into one it has.
+// The text a cell shows in a font: what the control must show of its text,
+// with the narrow spaces the font's own face lacks turned into one it has.
 QString ShownText(const Control& control, const QFont& font)
 {
     const QRawFont face = QRawFont::fromFont(font);
-    const std::string text = WithSpacesTheFaceHas(DisplayText(control).toStdString(), [&face](char32_t code) {
-        return !face.isValid() || face.supportsCharacter(static_cast<uint>(code));
-    });
+    const std::string text =
+        WithSpacesTheFaceHas(TextToShow(control, DisplayText(control).toStdString()), [&face](char32_t code) {
+            return !face.isValid() || face.supportsCharacter(static_cast<uint>(code));
+        });
     return QString::fromStdString(text);
 }
 

@@ -2,6 +2,8 @@
 
 #include "model/Control.h"
 
+#include <string>
+
 namespace brelvon {
 
 // What a text box shows when its text is wider than its inside.
@@ -20,5 +22,10 @@ enum class CellOverflow {
 };
 
 [[nodiscard]] CellOverflow OverflowOf(const Control& control);
+
+// The part of a locked box's text that must show: a centred box (a drive
+// letter) pads its text with blanks on both sides, which move nothing and
+// need no room, so it shows the text without them; any other text whole.
+[[nodiscard]] std::string TextToShow(const Control& control, const std::string& text);
 
 }  // namespace brelvon

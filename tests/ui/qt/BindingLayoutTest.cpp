@@ -130,9 +130,13 @@ void BindingLayoutTest::WidgetsShowTextsColoursAndAlignment()
         const std::string name = control.FullName();
         const auto* edit = harness.As<QLineEdit>(name);
         QVERIFY2(edit != nullptr, name.c_str());
-        // A label too wide for its cell is cut with an ellipsis (see BindingDisplayTest).
-        const bool cut = control.Locked && edit->text().contains(QChar(0x2026));
-        if (!cut) QCOMPARE(edit->text(), brelvon::DisplayText(control));
+        // A locked cell cuts a label too wide for it with an ellipsis, and a
+        // centred one leaves out its padding blanks (see BindingDisplayTest).
+        if (!control.Locked) {
+            QCOMPARE(edit->text(), brelvon::DisplayText(control));
+        } else if (!edit->text().contains(QChar(0x2026))) {
+            QCOMPARE(edit->text().trimmed(), brelvon::DisplayText(control).trimmed());
+        }
         QVERIFY2(edit->palette().color(QPalette::Base) == ToQColor(control.BackColor), name.c_str());
         QVERIFY2(edit->palette().color(QPalette::Text) == ToQColor(control.ForeColor), name.c_str());
         const Qt::Alignment horizontal = edit->alignment() & Qt::AlignHorizontal_Mask;

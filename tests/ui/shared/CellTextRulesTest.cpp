@@ -71,6 +71,10 @@ TEST(CellText, OnlyLockedTextBoxesAvoidScrolling)
     EXPECT_EQ(OverflowOf(letter), CellOverflow::ShrinkColumn);
     Control caption = MakeControl(ControlKind::Label, "Label1", "", 0, 0, 100, 100);
     EXPECT_EQ(OverflowOf(caption), CellOverflow::Scroll);
+    // A centred letter needs no room for the blanks around it; other texts show whole.
+    EXPECT_EQ(TextToShow(letter, " C "), "C");
+    EXPECT_EQ(TextToShow(number, "1,234 "), "1,234 ");
+    EXPECT_EQ(TextToShow(label, " SYSTEM"), " SYSTEM");
 }
 
 TEST(CellText, AColumnShrinksToTheLargestSizeItsWidestTextFitsAt)
