@@ -42,7 +42,7 @@ void LimitTextTarget(std::string_view input)
     }
 
     FuzzForm::Setup setup;
-    setup.Drives = {DriveRecord{'C', DriveType::Fixed, true, "SYSTEM", 100000000000, 40000000000, {}}};
+    setup.Drives = {DriveRecord{'C', DriveType::Fixed, true, "SYSTEM", 100000000000, 40000000000, {}, {}}};
     setup.Locale = locale;
     FuzzForm form(std::move(setup));
     MainForm& main = form.Form();

@@ -175,7 +175,7 @@ void MainForm::RefreshDrives()
     const MarkerPositions markers = ApplyThresholds(w, state_.FormReady == 0, state_.CmdBlueLimit, state_.CmdRedLimit,
                                                     state_.BlueLimit, state_.RedLimit, services_.Locale);
 
-    LayOutTable(table, words, markers, state_.LayoutPending != 0);
+    LayOutTable(table, markers, state_.LayoutPending != 0);
     FinishRefresh(std::move(table), state_.LayoutPending != 0);
 }
 
@@ -210,7 +210,7 @@ void MainForm::RefreshForMachine()
     // Rows are made anew: a cell that had the focus gives it to the cell of
     // the same name, or where user actions leave it when that row is gone.
     const std::string focused = w.Focus() != nullptr ? w.Focus()->FullName() : std::string();
-    LayOutTable(table, words, markers, layout);
+    LayOutTable(table, markers, layout);
     if (!focused.empty() && w.Focus() == nullptr) {
         Control* same = w.Find(focused);
         w.SetFocus(same != nullptr ? *same : w.ButFocus);
@@ -235,7 +235,7 @@ DriveTable MainForm::SurveyMachine(const LanguageWords& words)
 
 // Old rows out, one row of controls per table row, and with `layout` the
 // window's height and the bottom controls after them.
-void MainForm::LayOutTable(const DriveTable& table, const LanguageWords& words, MarkerPositions markers, bool layout)
+void MainForm::LayOutTable(const DriveTable& table, MarkerPositions markers, bool layout)
 {
     MainWindow& w = window_;
     if (state_.FormReady != 0) {

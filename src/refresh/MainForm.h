@@ -83,7 +83,7 @@ private:
     void RefreshDrives();
     void RefreshForMachine();
     [[nodiscard]] DriveTable SurveyMachine(const LanguageWords& words);
-    void LayOutTable(const DriveTable& table, const LanguageWords& words, MarkerPositions markers, bool layout);
+    void LayOutTable(const DriveTable& table, MarkerPositions markers, bool layout);
     void FinishRefresh(DriveTable table, bool laidOut);
     void HandleClick(Control& control);
     void ShowAbout();

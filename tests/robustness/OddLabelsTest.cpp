@@ -87,7 +87,7 @@ TEST(OddLabels, ReportProgramJsonHasTheCleanLabelsAndWellFormedTexts)
 // names of any bytes; the JSON writes them as U+FFFD instead of failing.
 TEST(OddLabels, JsonReportWritesNonUtf8DetailsAsReplacementCharacters)
 {
-    DriveRecord drive{'C', DriveType::Fixed, true, "ROOT", 5000000, 1000000, {}};
+    DriveRecord drive{'C', DriveType::Fixed, true, "ROOT", 5000000, 1000000, {}, {}};
     drive.Details.MountPoint = "/mnt/\xFF\xFE";
     drive.Details.Device = "/dev/\xC3";
     const Machine machine{RecordedDriveService::Factory({drive}), 0x0409, NumberLocale()};
