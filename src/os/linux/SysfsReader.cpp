@@ -1,9 +1,13 @@
 #include "os/linux/SysfsReader.h"
 
+#include "os/linux/KernelFiles.h"
+#include "os/linux/UniqueFd.h"
+
 #include <algorithm>
-#include <charconv>
-#include <fstream>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 namespace brelvon {
 
@@ -15,47 +19,43 @@ namespace {
 // backing file lies on itself.
 constexpr int kMaxDepth = 8;
 
-std::optional<std::string> ReadFirstLine(const fs::path& file)
-{
-    std::ifstream in(file);
-    std::string line;
-    if (!in || !std::getline(in, line)) {
-        return std::nullopt;
-    }
-    return line;
-}
-
-std::optional<std::uint64_t> ReadNumber(const fs::path& file)
-{
-    const auto line = ReadFirstLine(file);
-    if (!line) {
-        return std::nullopt;
-    }
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(line->data(), line->data() + line->size(), value);
-    if (error != std::errc{} || end == line->data()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-bool StartsWithNameThenDigit(const std::string& name, std::string_view prefix)
+bool StartsWithNameThenDigit(std::string_view name, std::string_view prefix)
 {
     return name.size() > prefix.size() && name.starts_with(prefix) && name[prefix.size()] >= '0' &&
            name[prefix.size()] <= '9';
 }
 
+// The canonical path of a directory opened by `path`: asked of the kernel,
+// else resolved link by link.
+std::optional<fs::path> CanonicalPathOf(int directory, const fs::path& path)
+{
+    if (auto resolved = ResolvedPathOf(directory)) {
+        return fs::path(std::move(*resolved));
+    }
+    std::error_code error;
+    fs::path canonical = fs::canonical(path, error);
+    if (error) {
+        return std::nullopt;
+    }
+    return canonical;
+}
+
 }  // namespace
 
-SysfsReader::SysfsReader(fs::path sysRoot) : sysRoot_(std::move(sysRoot)) {}
+SysfsReader::SysfsReader(fs::path sysRoot) : sysRoot_(std::move(sysRoot))
+{
+    std::error_code error;
+    canonicalSysRoot_ = fs::canonical(sysRoot_, error);
+    if (error) {
+        canonicalSysRoot_.reset();
+    }
+}
 
 bool SysfsReader::PathRunsThroughUsb(const fs::path& resolved) const
 {
-    std::error_code error;
-    const fs::path root = fs::canonical(sysRoot_, error);
-    const fs::path inside = error ? resolved : resolved.lexically_relative(root);
+    const fs::path inside = canonicalSysRoot_ ? resolved.lexically_relative(*canonicalSysRoot_) : resolved;
     for (const auto& component : inside) {
-        if (StartsWithNameThenDigit(component.string(), "usb")) {
+        if (StartsWithNameThenDigit(component.native(), "usb")) {
             return true;
         }
     }
@@ -65,30 +65,39 @@ bool SysfsReader::PathRunsThroughUsb(const fs::path& resolved) const
 void SysfsReader::CollectDisks(const fs::path& deviceDirectory, const BackingFileResolver& backingFiles, int depth,
                                std::vector<Disk>& disks) const
 {
-    std::error_code error;
-    fs::path directory = fs::canonical(deviceDirectory, error);
-    if (error || depth > kMaxDepth) {
+    if (depth > kMaxDepth) {
         return;
     }
-    if (fs::exists(directory / "partition", error)) {
-        directory = directory.parent_path();
+    // Every attribute is read relative to the device's directory, opened once.
+    UniqueFd handle(::open(deviceDirectory.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (!handle.IsOpen()) {
+        return;
     }
-    const std::string name = directory.filename().string();
+    std::optional<fs::path> directory = CanonicalPathOf(handle.Get(), deviceDirectory);
+    if (!directory) {
+        return;
+    }
+    struct stat partition {};
+    if (::fstatat(handle.Get(), "partition", &partition, 0) == 0) {
+        handle = UniqueFd(::openat(handle.Get(), "..", O_PATH | O_DIRECTORY | O_CLOEXEC));
+        if (!handle.IsOpen()) {
+            return;
+        }
+        directory = directory->parent_path();
+    }
+    const std::string name = directory->filename().string();
 
-    std::vector<fs::path> slaves;
-    for (fs::directory_iterator it(directory / "slaves", error), end; !error && it != end; it.increment(error)) {
-        slaves.push_back(it->path());
-    }
+    std::vector<std::string> slaves = DirectoryNames(handle.Get(), "slaves");
     if (!slaves.empty()) {
         std::sort(slaves.begin(), slaves.end());
-        for (const fs::path& slave : slaves) {
-            CollectDisks(slave, backingFiles, depth + 1, disks);
+        for (const std::string& slave : slaves) {
+            CollectDisks(*directory / "slaves" / slave, backingFiles, depth + 1, disks);
         }
         return;
     }
 
     if (StartsWithNameThenDigit(name, "loop")) {
-        if (auto backingFile = ReadFirstLine(directory / "loop" / "backing_file")) {
+        if (auto backingFile = ReadFirstLine(handle.Get(), "loop/backing_file")) {
             // The kernel marks a backing file removed since as "path (deleted)".
             constexpr std::string_view deleted = " (deleted)";
             if (backingFile->ends_with(deleted)) {
@@ -106,8 +115,8 @@ void SysfsReader::CollectDisks(const fs::path& deviceDirectory, const BackingFil
 
     Disk disk;
     disk.Name = name;
-    disk.Removable = ReadNumber(directory / "removable").value_or(0) == 1;
-    disk.OnUsb = PathRunsThroughUsb(directory);
+    disk.Removable = ReadNumber(handle.Get(), "removable").value_or(0) == 1;
+    disk.OnUsb = PathRunsThroughUsb(*directory);
     disks.push_back(std::move(disk));
 }
 
@@ -137,17 +146,22 @@ std::optional<BlockDeviceFacts> SysfsReader::FactsFor(DeviceNumber device,
 std::vector<DriveBay> SysfsReader::DriveBays() const
 {
     std::vector<DriveBay> bays;
-    std::error_code error;
-    for (fs::directory_iterator it(sysRoot_ / "block", error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        const auto size = ReadNumber(it->path() / "size");
-        if (!size) {
-            continue;
-        }
+    const UniqueFd block(::open((sysRoot_ / "block").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!block.IsOpen()) {
+        return bays;
+    }
+    for (const std::string& name : NamesInOpenDirectory(block.Get())) {
+        const auto attribute = [&](const char* file) { return ReadNumber(block.Get(), (name + '/' + file).c_str()); };
         if (StartsWithNameThenDigit(name, "sr")) {
-            bays.push_back(DriveBay{name, DriveBay::Kind::Optical, *size > 0});
-        } else if (*size == 0 && ReadNumber(it->path() / "removable").value_or(0) == 1) {
-            bays.push_back(DriveBay{name, DriveBay::Kind::CardReader, false});
+            if (const auto size = attribute("size")) {
+                bays.push_back(DriveBay{name, DriveBay::Kind::Optical, *size > 0});
+            }
+        } else if (attribute("removable").value_or(0) == 1) {
+            // Only a removable disk can be a card reader, so most disks (every
+            // loop device among them) are not asked their size.
+            if (attribute("size") == 0u) {
+                bays.push_back(DriveBay{name, DriveBay::Kind::CardReader, false});
+            }
         }
     }
     std::sort(bays.begin(), bays.end(), [](const DriveBay& a, const DriveBay& b) { return a.Name < b.Name; });

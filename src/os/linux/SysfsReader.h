@@ -45,6 +45,8 @@ private:
     [[nodiscard]] bool PathRunsThroughUsb(const std::filesystem::path& resolved) const;
 
     std::filesystem::path sysRoot_;
+    // What paths under sysRoot_ resolve to begin with; nullopt when it does not resolve.
+    std::optional<std::filesystem::path> canonicalSysRoot_;
 };
 
 }  // namespace brelvon
