@@ -126,13 +126,6 @@ bool AnswersUserWithZeros(const MountEntry& entry, std::optional<unsigned> userI
     return owner && *owner != *userId;
 }
 
-bool NeverListed(const MountEntry& entry, std::optional<unsigned> userId)
-{
-    const std::string_view mountPoint = entry.MountPoint;
-    return OneOf(entry.FileSystem, kPseudoTypes) || InSystemTree(mountPoint) || InContainerTree(mountPoint) ||
-           (IsOverlay(entry.FileSystem) && mountPoint != "/") || AnswersUserWithZeros(entry, userId);
-}
-
 bool IsNetworkMount(const MountEntry& entry)
 {
     return OneOf(entry.FileSystem, kNetworkTypes) || IsNetworkSource(entry.Source);
@@ -265,6 +258,13 @@ bool IsNetworkSource(std::string_view source)
         path = source.substr(colon + 1);
     }
     return !path.empty();
+}
+
+bool NeverListed(const MountEntry& entry, std::optional<unsigned> userId)
+{
+    const std::string_view mountPoint = entry.MountPoint;
+    return OneOf(entry.FileSystem, kPseudoTypes) || InSystemTree(mountPoint) || InContainerTree(mountPoint) ||
+           (IsOverlay(entry.FileSystem) && mountPoint != "/") || AnswersUserWithZeros(entry, userId);
 }
 
 bool IsFuseFileSystem(std::string_view fileSystem)

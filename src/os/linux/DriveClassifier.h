@@ -23,6 +23,12 @@ namespace brelvon {
 // mount point, from D to Z.
 [[nodiscard]] std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts);
 
+// Whether a mount is left out whatever its device, size and place in the
+// mount tree: a pseudo file system, a mount in a system or container runtime
+// tree, an overlay anywhere but /, or a FUSE mount that answers only its
+// owner, who is not `userId`.
+[[nodiscard]] bool NeverListed(const MountEntry& entry, std::optional<unsigned> userId);
+
 // "host:path" (NFS, GlusterFS, SSHFS style, "[v6addr]:path" too) or
 // "//server/share" (SMB).
 [[nodiscard]] bool IsNetworkSource(std::string_view source);

@@ -1,13 +1,15 @@
 #include "os/linux/LinuxFactsGatherer.h"
 
 #include "model/PlatformError.h"
+#include "os/linux/DriveClassifier.h"
+#include "os/linux/KernelFiles.h"
 #include "os/linux/MountInfoParser.h"
 #include "os/linux/MountTree.h"
 #include "os/linux/SysfsReader.h"
 
-#include <fstream>
-#include <sstream>
+#include <map>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -47,15 +49,14 @@ std::optional<DeviceNumber> LinuxFactsGatherer::BlockDeviceOf(const MountEntry& 
 
 MachineFacts LinuxFactsGatherer::Gather() const
 {
-    std::ifstream file(paths_.MountInfo);
-    if (!file) {
+    const std::optional<std::string> text = ReadWholeFile(AT_FDCWD, paths_.MountInfo.c_str());
+    if (!text) {
         throw PlatformError("cannot read the mount table " + paths_.MountInfo.string());
     }
-    std::ostringstream text;
-    text << file.rdbuf();
 
     MachineFacts facts;
-    facts.Mounts = ParseMountInfo(text.str());
+    facts.Mounts = ParseMountInfo(*text);
+    facts.UserId = static_cast<unsigned>(::geteuid());
     const std::vector<MountEntry>& entries = facts.Mounts.Entries;
     const MountTree tree(entries);
 
@@ -72,15 +73,25 @@ MachineFacts LinuxFactsGatherer::Gather() const
         return best ? BlockDeviceOf(entries[*best]) : std::nullopt;
     };
 
+    // Only mounts that may be listed need facts (a snap or container machine
+    // has dozens that never are), and bind mounts and subvolumes of one device
+    // share them.
     const SysfsReader sysfs(paths_.SysRoot);
+    std::map<DeviceNumber, std::optional<BlockDeviceFacts>> byDevice;
     facts.DeviceFacts.resize(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (tree.IsHidden(i) || NeverListed(entries[i], facts.UserId)) {
+            continue;
+        }
         if (const auto device = BlockDeviceOf(entries[i])) {
-            facts.DeviceFacts[i] = sysfs.FactsFor(*device, holderOf);
+            const auto [known, isNew] = byDevice.try_emplace(*device);
+            if (isNew) {
+                known->second = sysfs.FactsFor(*device, holderOf);
+            }
+            facts.DeviceFacts[i] = known->second;
         }
     }
     facts.Bays = sysfs.DriveBays();
-    facts.UserId = static_cast<unsigned>(::geteuid());
     return facts;
 }
 

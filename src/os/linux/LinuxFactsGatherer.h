@@ -8,9 +8,10 @@
 namespace brelvon {
 
 // Gathers the facts of this machine for the classifier: the mount table, sysfs
-// facts of each mount's block device, the drive bays and the user id. It reads
-// only /proc, /sys and /dev, never a mounted file system, so it cannot block
-// on a dead mount. Sizes are not measured here.
+// facts of the block device of each mount that may be listed (not hidden, not
+// never listed), the drive bays and the user id. It reads only /proc, /sys and
+// /dev, never a mounted file system, so it cannot block on a dead mount. Sizes
+// are not measured here.
 class LinuxFactsGatherer {
 public:
     explicit LinuxFactsGatherer(LinuxSystemPaths paths = {});

@@ -18,6 +18,7 @@ namespace brelvon {
 struct MachineFacts {
     MountInfo Mounts;
     // Indexed like Mounts.Entries; shorter (or empty) when sysfs was not read.
+    // The gatherer leaves out mounts that are hidden or never listed.
     std::vector<std::optional<BlockDeviceFacts>> DeviceFacts;
     // Total bytes of file systems already measured, by mount index. A mount
     // missing here is taken to have a size.
