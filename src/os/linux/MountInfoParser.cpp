@@ -12,6 +12,8 @@ bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
 std::vector<std::string_view> SplitOnSpaces(std::string_view line)
 {
     std::vector<std::string_view> fields;
+    // Ten fields and one or two optional ones make a usual line.
+    fields.reserve(12);
     std::size_t start = 0;
     while (true) {
         const std::size_t space = line.find(' ', start);
@@ -54,9 +56,14 @@ std::optional<DeviceNumber> ParseDeviceNumber(std::string_view text)
 
 std::string DecodeMountInfoEscapes(std::string_view field)
 {
+    std::size_t i = field.find('\\');
+    if (i == std::string_view::npos) {
+        return std::string(field);  // the usual field: nothing to decode
+    }
     std::string decoded;
     decoded.reserve(field.size());
-    for (std::size_t i = 0; i < field.size(); ++i) {
+    decoded.append(field.substr(0, i));
+    for (; i < field.size(); ++i) {
         if (field[i] == '\\' && i + 3 < field.size() && IsOctalDigit(field[i + 1]) && IsOctalDigit(field[i + 2]) &&
             IsOctalDigit(field[i + 3])) {
             const int value = (field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0');

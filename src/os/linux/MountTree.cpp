@@ -1,56 +1,75 @@
 #include "os/linux/MountTree.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <numeric>
 
 namespace brelvon {
 
 namespace {
 
-// The chain of a mount and its ancestors, stopping at a missing parent or at a
-// loop (a corrupt table must not hang us).
-std::vector<std::size_t> PathToTop(std::size_t index, const std::vector<std::optional<std::size_t>>& parents)
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+// Fills `path` with the chain of a mount and its ancestors, stopping at a
+// missing parent or at a loop (a corrupt table must not hang us).
+void PathToTop(std::size_t index, const std::vector<std::optional<std::size_t>>& parents,
+               std::vector<std::size_t>& path)
 {
-    std::vector<std::size_t> path{index};
+    path.assign(1, index);
     std::optional<std::size_t> next = parents[index];
     while (next && std::find(path.begin(), path.end(), *next) == path.end()) {
         path.push_back(*next);
         next = parents[*next];
     }
-    return path;
 }
 
 }  // namespace
 
+// Sorted index arrays instead of hash maps: a mount table has tens to a few
+// hundred lines, and this runs on every survey.
 MountTree::MountTree(const std::vector<MountEntry>& entries) : parents_(entries.size()), hidden_(entries.size(), false)
 {
-    std::unordered_map<unsigned, std::size_t> byId;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        byId.emplace(entries[i].Id, i);
-    }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const auto parent = byId.find(entries[i].ParentId);
-        if (parent != byId.end() && parent->second != i) {
-            parents_[i] = parent->second;
+    const std::size_t count = entries.size();
+    std::vector<std::size_t> order(count);
+
+    // Parents by id; of two lines with one id, the first counts.
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return entries[a].Id != entries[b].Id ? entries[a].Id < entries[b].Id : a < b;
+    });
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto parent =
+            std::lower_bound(order.begin(), order.end(), entries[i].ParentId,
+                             [&](std::size_t candidate, unsigned id) { return entries[candidate].Id < id; });
+        if (parent != order.end() && entries[*parent].Id == entries[i].ParentId && *parent != i) {
+            parents_[i] = *parent;
         }
     }
 
-    // coveredBy[i]: later mounts at the same mount point as mount i.
-    std::unordered_map<std::string, std::vector<std::size_t>> byMountPoint;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        byMountPoint[entries[i].MountPoint].push_back(i);
-    }
-    std::vector<std::vector<std::size_t>> coveredBy(entries.size());
-    for (const auto& [mountPoint, indices] : byMountPoint) {
-        for (std::size_t k = 0; k + 1 < indices.size(); ++k) {
-            coveredBy[indices[k]].assign(indices.begin() + static_cast<std::ptrdiff_t>(k) + 1, indices.end());
+    // nextAtSamePoint[i]: the next later mount at the mount point of mount i;
+    // following it lists every mount that covers i.
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int byPoint = entries[a].MountPoint.compare(entries[b].MountPoint);
+        return byPoint != 0 ? byPoint < 0 : a < b;
+    });
+    std::vector<std::size_t> nextAtSamePoint(count, kNone);
+    bool anyCovered = false;
+    for (std::size_t k = 0; k + 1 < count; ++k) {
+        if (entries[order[k]].MountPoint == entries[order[k + 1]].MountPoint) {
+            nextAtSamePoint[order[k]] = order[k + 1];
+            anyCovered = true;
         }
     }
+    if (!anyCovered) {
+        return;
+    }
 
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::vector<std::size_t> path = PathToTop(i, parents_);
+    std::vector<std::size_t> path;
+    for (std::size_t i = 0; i < count; ++i) {
+        PathToTop(i, parents_, path);
         for (const std::size_t ancestor : path) {
-            for (const std::size_t cover : coveredBy[ancestor]) {
+            for (std::size_t cover = nextAtSamePoint[ancestor]; cover != kNone && !hidden_[i];
+                 cover = nextAtSamePoint[cover]) {
                 if (std::find(path.begin(), path.end(), cover) == path.end()) {
                     hidden_[i] = true;
                 }
