@@ -21,21 +21,29 @@ std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives()
     // of a ZFS pool among them) are measured before lettering. The answers are
     // kept for the drives' IsReady().
     LinuxDrive::MeasuredSizes measured;
-    for (const ClassifiedDrive& drive : ClassifyDrives(facts)) {
+    std::vector<ClassifiedDrive> classified = ClassifyDrives(facts);
+    bool emptyFound = false;
+    for (const ClassifiedDrive& drive : classified) {
         for (const SizedMount& mount : SizedMountsOf(drive)) {
             if (!mount.AskInChild) {
                 const ProbeResult answer = LinuxDrive::MeasureDirectly(mount.MountPoint, statvfs_);
                 measured.emplace(mount.MountIndex, answer);
                 if (answer.Size) {
                     facts.KnownTotals.emplace(mount.MountIndex, answer.Size->Total);
+                    emptyFound = emptyFound || answer.Size->Total == 0;
                 }
             }
         }
     }
+    // Only a total of 0 changes what the classifier makes of the facts.
+    if (emptyFound) {
+        classified = ClassifyDrives(facts);
+    }
 
     const LabelReader labels(paths_.DevRoot, paths_.UdevDataDirectory);
     std::vector<std::unique_ptr<Drive>> drives;
-    for (ClassifiedDrive& drive : ClassifyDrives(facts)) {
+    drives.reserve(classified.size());
+    for (ClassifiedDrive& drive : classified) {
         LinuxDrive::MeasuredSizes answers;
         for (const SizedMount& mount : SizedMountsOf(drive)) {
             if (const auto it = measured.find(mount.MountIndex); it != measured.end()) {
