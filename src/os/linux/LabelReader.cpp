@@ -1,11 +1,11 @@
 #include "os/linux/LabelReader.h"
 
+#include "os/linux/KernelFiles.h"
 #include "os/linux/LabelText.h"
 #include "os/linux/UniqueFd.h"
 
+#include <algorithm>
 #include <array>
-#include <fstream>
-#include <system_error>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -30,7 +30,9 @@ std::optional<std::string> NonEmpty(std::string label)
 }  // namespace
 
 LabelReader::LabelReader(fs::path devRoot, fs::path udevDataDirectory)
-    : devRoot_(std::move(devRoot)), udevDataDirectory_(std::move(udevDataDirectory))
+    : devRoot_(std::move(devRoot)),
+      udevDataDirectory_(std::move(udevDataDirectory)),
+      byLabel_(std::make_shared<std::optional<std::vector<ByLabelLink>>>())
 {}
 
 std::optional<std::string> LabelReader::Read(const std::string& mountPoint, std::optional<DeviceNumber> device,
@@ -69,16 +71,29 @@ std::optional<std::string> LabelReader::FromFileSystem(const std::string& mountP
 #endif
 }
 
+const std::vector<LabelReader::ByLabelLink>& LabelReader::ByLabelLinks() const
+{
+    if (!*byLabel_) {
+        std::vector<ByLabelLink>& links = byLabel_->emplace();
+        const UniqueFd directory(::open((devRoot_ / "disk" / "by-label").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (directory.IsOpen()) {
+            for (std::string& name : NamesInOpenDirectory(directory.Get())) {
+                // stat follows the link to the device node, which lives in devtmpfs.
+                struct stat node {};
+                if (::fstatat(directory.Get(), name.c_str(), &node, 0) == 0 && S_ISBLK(node.st_mode)) {
+                    links.push_back({DeviceNumber{major(node.st_rdev), minor(node.st_rdev)}, std::move(name)});
+                }
+            }
+        }
+    }
+    return **byLabel_;
+}
+
 std::optional<std::string> LabelReader::FromByLabel(DeviceNumber device) const
 {
-    std::error_code error;
-    for (fs::directory_iterator it(devRoot_ / "disk" / "by-label", error), end; !error && it != end;
-         it.increment(error)) {
-        // stat follows the link to the device node, which lives in devtmpfs.
-        struct stat node {};
-        if (::stat(it->path().c_str(), &node) == 0 && S_ISBLK(node.st_mode) && major(node.st_rdev) == device.Major &&
-            minor(node.st_rdev) == device.Minor) {
-            return NonEmpty(DecodeUdevEscapes(it->path().filename().string()));
+    for (const ByLabelLink& link : ByLabelLinks()) {
+        if (link.Device == device) {
+            return NonEmpty(DecodeUdevEscapes(link.Name));
         }
     }
     return std::nullopt;
@@ -86,12 +101,20 @@ std::optional<std::string> LabelReader::FromByLabel(DeviceNumber device) const
 
 std::optional<std::string> LabelReader::FromUdevDatabase(DeviceNumber device) const
 {
-    std::ifstream data(udevDataDirectory_ / ("b" + device.ToString()));
+    const std::optional<std::string> data =
+        ReadWholeFile(AT_FDCWD, (udevDataDirectory_ / ("b" + device.ToString())).c_str());
+    if (!data) {
+        return std::nullopt;
+    }
     constexpr std::string_view key = "E:ID_FS_LABEL_ENC=";
-    for (std::string line; std::getline(data, line);) {
+    const std::string_view text = *data;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = text.substr(start, end - start);
         if (line.starts_with(key)) {
-            return NonEmpty(DecodeUdevEscapes(std::string_view(line).substr(key.size())));
+            return NonEmpty(DecodeUdevEscapes(line.substr(key.size())));
         }
+        start = end + 1;
     }
     return std::nullopt;
 }

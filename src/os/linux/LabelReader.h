@@ -3,8 +3,10 @@
 #include "os/linux/DeviceNumber.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brelvon {
 
@@ -12,7 +14,9 @@ namespace brelvon {
 // itself (FS_IOC_GETFSLABEL on its mount point), the udev symlinks in
 // /dev/disk/by-label, and udev's database entry for the device
 // (ID_FS_LABEL_ENC). The label comes back raw: control characters are the
-// caller's to replace.
+// caller's to replace. /dev/disk/by-label is read once, when first needed, by a
+// reader and all its copies: the drives of one survey share it, and so must be
+// asked from one thread at a time.
 class LabelReader {
 public:
     explicit LabelReader(std::filesystem::path devRoot = "/dev",
@@ -29,8 +33,18 @@ public:
     [[nodiscard]] std::optional<std::string> FromUdevDatabase(DeviceNumber device) const;
 
 private:
+    // A link of /dev/disk/by-label whose node is a block device.
+    struct ByLabelLink {
+        DeviceNumber Device;
+        std::string Name;  // udev-escaped
+    };
+
+    // In the order the directory lists them; empty when it cannot be read.
+    [[nodiscard]] const std::vector<ByLabelLink>& ByLabelLinks() const;
+
     std::filesystem::path devRoot_;
     std::filesystem::path udevDataDirectory_;
+    std::shared_ptr<std::optional<std::vector<ByLabelLink>>> byLabel_;
 };
 
 }  // namespace brelvon
