@@ -14,55 +14,55 @@ namespace {
 
 constexpr const char* ProgramName = "brelvon-report";
 
-void WriteUsage(std::ostream& out)
+// Ends `run` with one line on standard error and `status`.
+TerminalRun Fail(TerminalRun run, const std::string& message, int status)
 {
-    out << "Usage: " << ProgramName << " [--drives FILE] [--json] [SWITCHES...]\n"
-        << "Prints the drive report of Brelvon's Copy button: every listed drive with its label,\n"
-        << "total, free and used megabytes and percent used, with subtotal and total rows.\n"
-        << "\n"
-        << "  --drives FILE  read the drives from a JSON drive file instead of this machine\n"
-        << "  --json         print the drive table as JSON instead of the report\n"
-        << "  --help         print this help and exit\n"
-        << "  --version      print the version and exit\n"
-        << "\n"
-        << "Switches, as for the window: -Nd1 -Rd1 -Cd1 list network, removable, CD-ROM drives\n"
-        << "(-Nd0 -Rd0 -Cd0 do not); -LEn -LFr English or French; -UMb -UGb and -Mn/-Mx NUMBER\n"
-        << "are accepted and do not change the report. Without switches on the command line they\n"
-        << "are read from the program file's name.\n";
+    run.Err = std::string(ProgramName) + ": " + message + '\n';
+    run.Status = status;
+    return run;
 }
 
-// One line on `err`; the status to exit with.
-int Fail(std::ostream& err, const std::string& message, int status)
+std::string Usage()
 {
-    err << ProgramName << ": " << message << '\n';
-    return status;
+    return std::string("Usage: ") + ProgramName +
+           " [--drives FILE] [--json] [SWITCHES...]\n"
+           "Prints the drive report of Brelvon's Copy button: every listed drive with its label,\n"
+           "total, free and used megabytes and percent used, with subtotal and total rows.\n"
+           "\n"
+           "  --drives FILE  read the drives from a JSON drive file instead of this machine\n"
+           "  --json         print the drive table as JSON instead of the report\n"
+           "  --help         print this help and exit\n"
+           "  --version      print the version and exit\n"
+           "\n"
+           "Switches, as for the window: -Nd1 -Rd1 -Cd1 list network, removable, CD-ROM drives\n"
+           "(-Nd0 -Rd0 -Cd0 do not); -LEn -LFr English or French; -UMb -UGb and -Mn/-Mx NUMBER\n"
+           "are accepted and do not change the report. Without switches on the command line they\n"
+           "are read from the program file's name.\n";
 }
 
 }  // namespace
 
-int RunTerminalReport(const std::vector<std::string>& arguments, const Machine& machine, std::ostream& out,
-                      std::ostream& err)
+TerminalRun ProduceTerminalReport(const std::vector<std::string>& arguments, const Machine& machine)
 {
+    TerminalRun run;
     const CommandLine line =
         ParseCommandLine(arguments, CommandLineRules{.AcceptJson = true, .RejectUnknownLongOptions = true});
-    if (!line.Error.empty()) return Fail(err, line.Error + " (see --help)", terminal_exit::Usage);
+    if (!line.Error.empty()) return Fail(std::move(run), line.Error + " (see --help)", terminal_exit::Usage);
 
     if (line.Help) {
-        WriteUsage(out);
-        return out.flush() ? terminal_exit::Success
-                           : Fail(err, "cannot write to standard output", terminal_exit::Failure);
+        run.Out = Usage();
+        return run;
     }
     if (line.Version) {
-        out << VersionLine() << '\n';
-        return out.flush() ? terminal_exit::Success
-                           : Fail(err, "cannot write to standard output", terminal_exit::Failure);
+        run.Out = VersionLine() + '\n';
+        return run;
     }
 
     Services services;
     try {
         services = StartupServices(line, machine);
     } catch (const DriveFileError& error) {
-        return Fail(err, error.what(), terminal_exit::Usage);
+        return Fail(std::move(run), error.what(), terminal_exit::Usage);
     }
     MemoryClipboard clipboard;
     services.SystemClipboard = &clipboard;
@@ -74,20 +74,33 @@ int RunTerminalReport(const std::vector<std::string>& arguments, const Machine& 
 
     MainForm form(std::move(services));
     form.Initialize(/*copyReport=*/!line.Json);
-    if (!failure.empty()) return Fail(err, failure, terminal_exit::Failure);
+    if (!failure.empty()) return Fail(std::move(run), failure, terminal_exit::Failure);
 
     if (line.Json) {
         // A mount point or device name need not be UTF-8; such bytes are written as U+FFFD.
-        out << DriveTableJson(form.LastTable(), form.Window().Window.Text)
-                   .dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-            << '\n';
+        run.Out = DriveTableJson(form.LastTable(), form.Window().Window.Text)
+                      .dump(2, ' ', false, nlohmann::json::error_handler_t::replace) +
+                  '\n';
     } else {
         // The refresh that copies always leaves text on the clipboard.
-        const std::string& report = clipboard.Text().value();
-        out.write(report.data(), static_cast<std::streamsize>(report.size()));
+        run.Out = clipboard.Text().value();
     }
-    if (!out.flush()) return Fail(err, "cannot write to standard output", terminal_exit::Failure);
-    return terminal_exit::Success;
+    return run;
+}
+
+TerminalRun OutputNotWritten(TerminalRun run)
+{
+    return Fail(std::move(run), "cannot write to standard output", terminal_exit::Failure);
+}
+
+int RunTerminalReport(const std::vector<std::string>& arguments, const Machine& machine, std::ostream& out,
+                      std::ostream& err)
+{
+    TerminalRun run = ProduceTerminalReport(arguments, machine);
+    out.write(run.Out.data(), static_cast<std::streamsize>(run.Out.size()));
+    if (!out.flush()) run = OutputNotWritten(std::move(run));
+    err << run.Err;
+    return run.Status;
 }
 
 }  // namespace brelvon

@@ -17,14 +17,30 @@ inline constexpr int Failure = 1;
 inline constexpr int Usage = 2;
 }  // namespace terminal_exit
 
+// What one run of brelvon-report has to say, before it is written.
+struct TerminalRun {
+    int Status = terminal_exit::Success;
+    // Standard output's bytes: the report (UTF-8, CRLF line ends), the JSON
+    // table, the usage or the version.
+    std::string Out;
+    // Standard error's: empty, or one line "brelvon-report: ...".
+    std::string Err;
+};
+
 // brelvon-report: starts the main window's model exactly as the window program
 // does (switches from the argument text, else from the program file's name;
 // system language; limits), runs its first refresh with the report copied to
-// a clipboard in memory, and writes that report to `out` byte for byte (UTF-8,
-// CRLF line ends). With --json it writes the drive table as JSON instead.
+// a clipboard in memory, and gives that report byte for byte. With --json it
+// gives the drive table as JSON instead.
 //
-// `arguments` is the whole command line, the program's path first. Every
-// problem is one line "brelvon-report: ..." on `err`. Returns the exit status.
+// `arguments` is the whole command line, the program's path first.
+[[nodiscard]] TerminalRun ProduceTerminalReport(const std::vector<std::string>& arguments, const Machine& machine);
+
+// `run` once standard output did not take all of run.Out: failed, saying so.
+[[nodiscard]] TerminalRun OutputNotWritten(TerminalRun run);
+
+// The whole run on streams: ProduceTerminalReport(), run.Out written to `out`,
+// then run.Err to `err`. Returns the exit status.
 [[nodiscard]] int RunTerminalReport(const std::vector<std::string>& arguments, const Machine& machine,
                                     std::ostream& out, std::ostream& err);
 
