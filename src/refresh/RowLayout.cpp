@@ -1,9 +1,9 @@
 #include "refresh/RowLayout.h"
 
+#include "model/Rounding.h"
 #include "refresh/RowTexts.h"
 
 #include <array>
-#include <cmath>
 
 namespace brelvon {
 
@@ -94,7 +94,7 @@ std::int16_t LayOutRows(MainWindow& window, const DriveTable& table, RowStyleLim
         const DriveTableRow& row = table.Row(i);
         WriteRowTexts(window, i, row, locale);
         Control& bar = window.Lab1(i);
-        bar.Width = static_cast<int>(std::nearbyint(row.PercentUsed / 100.0 * window.Lab2(i).Width));
+        bar.Width = static_cast<int>(RoundHalfToEven(row.PercentUsed / 100.0 * window.Lab2(i).Width));
         StyleRow(window, i, row, limits);
     }
     return addedHeight;

@@ -1,6 +1,6 @@
 #include "refresh/Thresholds.h"
 
-#include <cmath>
+#include "model/Rounding.h"
 
 namespace brelvon {
 
@@ -26,7 +26,7 @@ void CorrectRange(Control& box, const NumberLocale& locale)
     }
 }
 
-std::int16_t Whole(double x) { return static_cast<std::int16_t>(std::nearbyint(x)); }
+std::int16_t Whole(double x) { return static_cast<std::int16_t>(RoundHalfToEven(x)); }
 
 }  // namespace
 
@@ -34,7 +34,7 @@ std::optional<double> LimitValue(const std::string& text, const NumberLocale& lo
 {
     const auto value = locale.Parse(text);
     if (!value) return std::nullopt;
-    return std::nearbyint(*value);
+    return RoundHalfToEven(*value);
 }
 
 MarkerPositions ApplyThresholds(MainWindow& window, bool firstRefresh, std::int16_t cmdBlueLimit,

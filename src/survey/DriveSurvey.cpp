@@ -1,9 +1,9 @@
 #include "survey/DriveSurvey.h"
 
 #include "model/PlatformError.h"
+#include "model/Rounding.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace brelvon {
 
@@ -74,7 +74,7 @@ std::int64_t BytesToMegabytes(std::uint64_t bytes)
 int PercentUsedOf(double free, double total)
 {
     if (total == 0) return 0;
-    const double percent = 100.0 - std::nearbyint(100.0 * free / total);
+    const double percent = 100.0 - RoundHalfToEven(100.0 * free / total);
     return static_cast<int>(std::clamp(percent, 0.0, 100.0));
 }
 
