@@ -15,8 +15,6 @@
 
 namespace brelvon {
 
-namespace fs = std::filesystem;
-
 namespace {
 
 std::optional<std::string> NonEmpty(std::string label)
@@ -29,7 +27,7 @@ std::optional<std::string> NonEmpty(std::string label)
 
 }  // namespace
 
-LabelReader::LabelReader(fs::path devRoot, fs::path udevDataDirectory)
+LabelReader::LabelReader(std::string devRoot, std::string udevDataDirectory)
     : devRoot_(std::move(devRoot)),
       udevDataDirectory_(std::move(udevDataDirectory)),
       byLabel_(std::make_shared<std::optional<std::vector<ByLabelLink>>>())
@@ -75,7 +73,7 @@ const std::vector<LabelReader::ByLabelLink>& LabelReader::ByLabelLinks() const
 {
     if (!*byLabel_) {
         std::vector<ByLabelLink>& links = byLabel_->emplace();
-        const UniqueFd directory(::open((devRoot_ / "disk" / "by-label").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        const UniqueFd directory(::open((devRoot_ + "/disk/by-label").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (directory.IsOpen()) {
             for (std::string& name : NamesInOpenDirectory(directory.Get())) {
                 // stat follows the link to the device node, which lives in devtmpfs.
@@ -102,7 +100,7 @@ std::optional<std::string> LabelReader::FromByLabel(DeviceNumber device) const
 std::optional<std::string> LabelReader::FromUdevDatabase(DeviceNumber device) const
 {
     const std::optional<std::string> data =
-        ReadWholeFile(AT_FDCWD, (udevDataDirectory_ / ("b" + device.ToString())).c_str());
+        ReadWholeFile(AT_FDCWD, (udevDataDirectory_ + "/b" + device.ToString()).c_str());
     if (!data) {
         return std::nullopt;
     }

@@ -2,7 +2,6 @@
 
 #include "os/linux/DeviceNumber.h"
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,8 +18,7 @@ namespace brelvon {
 // asked from one thread at a time.
 class LabelReader {
 public:
-    explicit LabelReader(std::filesystem::path devRoot = "/dev",
-                         std::filesystem::path udevDataDirectory = "/run/udev/data");
+    explicit LabelReader(std::string devRoot = "/dev", std::string udevDataDirectory = "/run/udev/data");
 
     // `mayOpenMountPoint` must be false for a mount whose file system can block
     // (network, FUSE): opening its root could hang like statvfs. Nullopt when
@@ -42,8 +40,8 @@ private:
     // In the order the directory lists them; empty when it cannot be read.
     [[nodiscard]] const std::vector<ByLabelLink>& ByLabelLinks() const;
 
-    std::filesystem::path devRoot_;
-    std::filesystem::path udevDataDirectory_;
+    std::string devRoot_;
+    std::string udevDataDirectory_;
     std::shared_ptr<std::optional<std::vector<ByLabelLink>>> byLabel_;
 };
 

@@ -39,7 +39,7 @@ std::optional<DeviceNumber> LinuxFactsGatherer::BlockDeviceOf(const MountEntry& 
     if (!entry.Source.starts_with(devPrefix)) {
         return std::nullopt;
     }
-    const std::filesystem::path node = paths_.DevRoot / entry.Source.substr(devPrefix.size());
+    const std::string node = paths_.DevRoot + '/' + entry.Source.substr(devPrefix.size());
     struct stat status {};
     if (::stat(node.c_str(), &status) != 0 || !S_ISBLK(status.st_mode)) {
         return std::nullopt;
@@ -51,7 +51,7 @@ MachineFacts LinuxFactsGatherer::Gather() const
 {
     const std::optional<std::string> text = ReadWholeFile(AT_FDCWD, paths_.MountInfo.c_str());
     if (!text) {
-        throw PlatformError("cannot read the mount table " + paths_.MountInfo.string());
+        throw PlatformError("cannot read the mount table " + paths_.MountInfo);
     }
 
     MachineFacts facts;

@@ -4,14 +4,13 @@
 #include "os/linux/UniqueFd.h"
 
 #include <algorithm>
-#include <system_error>
+#include <cstdlib>
+#include <memory>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
 namespace brelvon {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -25,44 +24,67 @@ bool StartsWithNameThenDigit(std::string_view name, std::string_view prefix)
            name[prefix.size()] <= '9';
 }
 
+// `path` with every symbolic link resolved; nullopt when it does not resolve.
+std::optional<std::string> RealPath(const std::string& path)
+{
+    struct Free {
+        void operator()(char* text) const { std::free(text); }
+    };
+    const std::unique_ptr<char, Free> resolved(::realpath(path.c_str(), nullptr));
+    return resolved ? std::optional<std::string>(resolved.get()) : std::nullopt;
+}
+
 // The canonical path of a directory opened by `path`: asked of the kernel,
 // else resolved link by link.
-std::optional<fs::path> CanonicalPathOf(int directory, const fs::path& path)
+std::optional<std::string> CanonicalPathOf(int directory, const std::string& path)
 {
     if (auto resolved = ResolvedPathOf(directory)) {
-        return fs::path(std::move(*resolved));
+        return resolved;
     }
-    std::error_code error;
-    fs::path canonical = fs::canonical(path, error);
-    if (error) {
-        return std::nullopt;
-    }
-    return canonical;
+    return RealPath(path);
 }
+
+// The names a path is made of, the empty ones around its slashes left out.
+std::vector<std::string_view> Components(std::string_view path)
+{
+    std::vector<std::string_view> components;
+    while (!path.empty()) {
+        const std::size_t slash = std::min(path.find('/'), path.size());
+        if (slash > 0) {
+            components.push_back(path.substr(0, slash));
+        }
+        path.remove_prefix(std::min(slash + 1, path.size()));
+    }
+    return components;
+}
+
+// The folder a canonical path lies in ("/" for a name in the root), and its
+// last name.
+std::string_view ParentOf(std::string_view path) { return path.substr(0, std::max<std::size_t>(path.rfind('/'), 1)); }
+std::string_view NameOf(std::string_view path) { return path.substr(path.rfind('/') + 1); }
 
 }  // namespace
 
-SysfsReader::SysfsReader(fs::path sysRoot) : sysRoot_(std::move(sysRoot))
-{
-    std::error_code error;
-    canonicalSysRoot_ = fs::canonical(sysRoot_, error);
-    if (error) {
-        canonicalSysRoot_.reset();
-    }
-}
+SysfsReader::SysfsReader(std::string sysRoot) : sysRoot_(std::move(sysRoot)), canonicalSysRoot_(RealPath(sysRoot_)) {}
 
-bool SysfsReader::PathRunsThroughUsb(const fs::path& resolved) const
+bool SysfsReader::PathRunsThroughUsb(std::string_view resolved) const
 {
-    const fs::path inside = canonicalSysRoot_ ? resolved.lexically_relative(*canonicalSysRoot_) : resolved;
-    for (const auto& component : inside) {
-        if (StartsWithNameThenDigit(component.native(), "usb")) {
-            return true;
+    // Only what lies below the sysfs root counts: a made-up root may lie in a
+    // folder of any name.
+    std::vector<std::string_view> inside = Components(resolved);
+    if (canonicalSysRoot_) {
+        const std::vector<std::string_view> root = Components(*canonicalSysRoot_);
+        std::size_t shared = 0;
+        while (shared < root.size() && shared < inside.size() && root[shared] == inside[shared]) {
+            ++shared;
         }
+        inside.erase(inside.begin(), inside.begin() + static_cast<std::ptrdiff_t>(shared));
     }
-    return false;
+    return std::any_of(inside.begin(), inside.end(),
+                       [](std::string_view component) { return StartsWithNameThenDigit(component, "usb"); });
 }
 
-void SysfsReader::CollectDisks(const fs::path& deviceDirectory, const BackingFileResolver& backingFiles, int depth,
+void SysfsReader::CollectDisks(const std::string& deviceDirectory, const BackingFileResolver& backingFiles, int depth,
                                std::vector<Disk>& disks) const
 {
     if (depth > kMaxDepth) {
@@ -73,7 +95,7 @@ void SysfsReader::CollectDisks(const fs::path& deviceDirectory, const BackingFil
     if (!handle.IsOpen()) {
         return;
     }
-    std::optional<fs::path> directory = CanonicalPathOf(handle.Get(), deviceDirectory);
+    std::optional<std::string> directory = CanonicalPathOf(handle.Get(), deviceDirectory);
     if (!directory) {
         return;
     }
@@ -83,15 +105,15 @@ void SysfsReader::CollectDisks(const fs::path& deviceDirectory, const BackingFil
         if (!handle.IsOpen()) {
             return;
         }
-        directory = directory->parent_path();
+        directory = std::string(ParentOf(*directory));
     }
-    const std::string name = directory->filename().string();
+    const std::string name(NameOf(*directory));
 
     std::vector<std::string> slaves = DirectoryNames(handle.Get(), "slaves");
     if (!slaves.empty()) {
         std::sort(slaves.begin(), slaves.end());
         for (const std::string& slave : slaves) {
-            CollectDisks(*directory / "slaves" / slave, backingFiles, depth + 1, disks);
+            CollectDisks(*directory + "/slaves/" + slave, backingFiles, depth + 1, disks);
         }
         return;
     }
@@ -105,7 +127,7 @@ void SysfsReader::CollectDisks(const fs::path& deviceDirectory, const BackingFil
             }
             if (const auto holder = backingFiles ? backingFiles(*backingFile) : std::nullopt) {
                 const std::size_t before = disks.size();
-                CollectDisks(sysRoot_ / "dev" / "block" / holder->ToString(), backingFiles, depth + 1, disks);
+                CollectDisks(sysRoot_ + "/dev/block/" + holder->ToString(), backingFiles, depth + 1, disks);
                 if (disks.size() > before) {
                     return;
                 }
@@ -124,7 +146,7 @@ std::optional<BlockDeviceFacts> SysfsReader::FactsFor(DeviceNumber device,
                                                       const BackingFileResolver& backingFiles) const
 {
     std::vector<Disk> disks;
-    CollectDisks(sysRoot_ / "dev" / "block" / device.ToString(), backingFiles, 0, disks);
+    CollectDisks(sysRoot_ + "/dev/block/" + device.ToString(), backingFiles, 0, disks);
     if (disks.empty()) {
         return std::nullopt;
     }
@@ -146,7 +168,7 @@ std::optional<BlockDeviceFacts> SysfsReader::FactsFor(DeviceNumber device,
 std::vector<DriveBay> SysfsReader::DriveBays() const
 {
     std::vector<DriveBay> bays;
-    const UniqueFd block(::open((sysRoot_ / "block").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const UniqueFd block(::open((sysRoot_ + "/block").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!block.IsOpen()) {
         return bays;
     }

@@ -4,10 +4,10 @@
 #include "os/linux/DeviceNumber.h"
 #include "os/linux/DriveBay.h"
 
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brelvon {
@@ -20,7 +20,7 @@ public:
     // (a path in this mount namespace), or nullopt when it has none.
     using BackingFileResolver = std::function<std::optional<DeviceNumber>(const std::string& path)>;
 
-    explicit SysfsReader(std::filesystem::path sysRoot = "/sys");
+    explicit SysfsReader(std::string sysRoot = "/sys");
 
     // The facts of a block device, followed through /sys/dev/block/MAJ:MIN down
     // to its whole disks: a partition's parent disk, the slaves of a dm, LVM or
@@ -40,13 +40,13 @@ private:
         bool OnUsb = false;
     };
 
-    void CollectDisks(const std::filesystem::path& deviceDirectory, const BackingFileResolver& backingFiles, int depth,
+    void CollectDisks(const std::string& deviceDirectory, const BackingFileResolver& backingFiles, int depth,
                       std::vector<Disk>& disks) const;
-    [[nodiscard]] bool PathRunsThroughUsb(const std::filesystem::path& resolved) const;
+    [[nodiscard]] bool PathRunsThroughUsb(std::string_view resolved) const;
 
-    std::filesystem::path sysRoot_;
+    std::string sysRoot_;
     // What paths under sysRoot_ resolve to begin with; nullopt when it does not resolve.
-    std::optional<std::filesystem::path> canonicalSysRoot_;
+    std::optional<std::string> canonicalSysRoot_;
 };
 
 }  // namespace brelvon
