@@ -6,8 +6,6 @@
 #include "report/DriveTableJson.h"
 #include "startup/CommandLine.h"
 
-#include <ostream>
-
 namespace brelvon {
 
 namespace {
@@ -91,16 +89,6 @@ TerminalRun ProduceTerminalReport(const std::vector<std::string>& arguments, con
 TerminalRun OutputNotWritten(TerminalRun run)
 {
     return Fail(std::move(run), "cannot write to standard output", terminal_exit::Failure);
-}
-
-int RunTerminalReport(const std::vector<std::string>& arguments, const Machine& machine, std::ostream& out,
-                      std::ostream& err)
-{
-    TerminalRun run = ProduceTerminalReport(arguments, machine);
-    out.write(run.Out.data(), static_cast<std::streamsize>(run.Out.size()));
-    if (!out.flush()) run = OutputNotWritten(std::move(run));
-    err << run.Err;
-    return run.Status;
 }
 
 }  // namespace brelvon

@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <memory>
 
 namespace brelvon {
 
@@ -185,12 +185,20 @@ std::vector<DriveRecord> LoadDriveFile(const std::string& path)
 {
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored)) Fail(path, "is a directory");
-    std::ifstream file(path, std::ios::binary);
+    // C stdio rather than a file stream, which would bring the C++ runtime's
+    // stream and locale tables into every program that can read a drive file.
+    struct Close {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    const std::unique_ptr<std::FILE, Close> file(std::fopen(path.c_str(), "rb"));
     if (!file) Fail(path, std::strerror(errno));
-    std::ostringstream text;
-    text << file.rdbuf();
-    if (file.bad()) Fail(path, "cannot be read");
-    return ParseDriveFile(text.str(), path);
+    std::string text;
+    std::array<char, 4096> piece{};
+    while (const std::size_t got = std::fread(piece.data(), 1, piece.size(), file.get())) {
+        text.append(piece.data(), got);
+    }
+    if (std::ferror(file.get())) Fail(path, "cannot be read");
+    return ParseDriveFile(text, path);
 }
 
 }  // namespace brelvon
