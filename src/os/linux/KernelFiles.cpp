@@ -2,10 +2,10 @@
 
 #include "os/linux/UniqueFd.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <cstring>
 
 #include <dirent.h>
@@ -131,8 +131,11 @@ std::vector<std::string> NamesInOpenDirectory(int listing)
 
 std::optional<std::string> ResolvedPathOf(int descriptor)
 {
+    // Written with to_chars: printf's machinery would be paged in for this alone.
+    constexpr std::string_view prefix = "/proc/self/fd/";
     std::array<char, 32> link{};
-    std::snprintf(link.data(), link.size(), "/proc/self/fd/%d", descriptor);
+    const auto digits = std::copy(prefix.begin(), prefix.end(), link.begin());
+    *std::to_chars(digits, link.end() - 1, descriptor).ptr = '\0';
     std::string path(4096, '\0');
     const ssize_t length = ::readlink(link.data(), path.data(), path.size());
     // The kernel marks a path it cannot reach from our root, or one removed
