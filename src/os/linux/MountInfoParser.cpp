@@ -125,6 +125,9 @@ std::optional<MountEntry> ParseMountInfoLine(std::string_view line)
 MountInfo ParseMountInfo(std::string_view text)
 {
     MountInfo info;
+    // The kernel's lines are rarely shorter than 64 bytes: room for every
+    // entry, so that they are not moved as the vector grows.
+    info.Entries.reserve(text.size() / 64 + 1);
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
