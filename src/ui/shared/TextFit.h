@@ -14,8 +14,10 @@ inline constexpr double FitPointStep = 0.25;
 // than the label would be cut: such a text is drawn at the largest size below
 // `pointSize`, in steps of FitPointStep, at which the widest word fits, never
 // below MinimumFitPointSize. `widestWordAt(size)` measures the widest word of
-// the text in pixels at a point size. Nothing to fit in (available <= 0) or no
-// size (pointSize <= 0) keeps `pointSize`.
+// the text in pixels at a point size; a word must not be narrower at a larger
+// size, which lets the search measure a few sizes near the answer rather than
+// every size above it (each new size costs a font engine). Nothing to fit in
+// (available <= 0) or no size (pointSize <= 0) keeps `pointSize`.
 [[nodiscard]] double FittingPointSize(double pointSize, double available,
                                       const std::function<double(double size)>& widestWordAt);
 
