@@ -1,8 +1,8 @@
 #!/bin/sh
 # Times brelvon-report against df -h and duf in one hyperfine run, on this
 # machine's real drives. The three print a table of every drive with its size
-# and free space; brelvon-report should take at most 1.5 times as long as df
-# and less than duf.
+# and free space; brelvon-report should take no longer than df (compare the
+# medians) and less than duf.
 #
 # Usage: bench/report-vs-df.sh [PATH-TO-brelvon-report] [extra hyperfine options]
 #   default program: build/bin/brelvon-report
