@@ -136,6 +136,47 @@ TEST(LinuxDriveService, ListsFakeMachineInLetterOrder)
     EXPECT_EQ(drives[3]->WhyNotReady(), (NotReadyReason{NotReadyReason::Kind::NoAnswer, {}}));
 }
 
+int AnswersFourMegabytes(const char*, struct statvfs* stats)
+{
+    *stats = {};
+    stats->f_blocks = 1000;
+    stats->f_bfree = stats->f_bavail = 500;
+    stats->f_frsize = 4096;
+    return 0;
+}
+
+// A mount is typed by the disk beneath it, read from sysfs for the mounts that
+// are listed: the stick is removable wherever it is shown, and a mount of it
+// that is never listed (a container tree) takes nothing from it.
+TEST(LinuxDriveService, TypesAListedMountByItsDisk)
+{
+    const TempTree machine;
+    machine.Write("mountinfo", "20 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                               "30 20 8:17 / /var/lib/docker/stick rw - vfat /dev/sdb1 rw\n"
+                               "31 20 8:17 / /media/stick rw - vfat /dev/sdb1 rw\n");
+    const std::string stick = "sys/devices/pci0000:00/usb2/2-1/host6/block/sdb";
+    machine.Write(stick + "/removable", "1\n");
+    machine.Write(stick + "/size", "1000\n");
+    machine.Write(stick + "/sdb1/partition", "1\n");
+    machine.Link("sys/dev/block/8:17", machine.Root() / stick / "sdb1");
+    machine.Link("sys/block/sdb", machine.Root() / stick);
+
+    LinuxSystemPaths paths;
+    paths.MountInfo = machine.Root() / "mountinfo";
+    paths.SysRoot = machine.Root() / "sys";
+    paths.DevRoot = machine.Root() / "dev";
+    paths.UdevDataDirectory = machine.Root() / "udev";
+    LinuxDriveService service(paths, std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>()),
+                              &AnswersFourMegabytes);
+    const auto drives = service.Drives();
+
+    ASSERT_EQ(drives.size(), 2u);
+    EXPECT_EQ(drives[0]->Type(), DriveType::Fixed);
+    EXPECT_EQ(drives[1]->Letter(), 'D');
+    EXPECT_EQ(drives[1]->Type(), DriveType::Removable);
+    EXPECT_EQ(drives[1]->Details().MountPoint, "/media/stick");
+}
+
 TEST(LinuxDriveService, MissingMountTableIsAPlatformError)
 {
     LinuxSystemPaths paths;
