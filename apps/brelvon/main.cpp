@@ -5,6 +5,7 @@
 #include "refresh/MainForm.h"
 #include "startup/CommandLine.h"
 #include "startup/Startup.h"
+#include "ui/qt/FontFaces.h"
 #include "ui/qt/MachineWatch.h"
 #include "ui/qt/MainFormBinding.h"
 #include "ui/qt/PlatformStart.h"
@@ -110,6 +111,10 @@ int main(int argc, char** argv)
     // The window is laid out in fixed places; one style draws its controls the
     // same on every desktop and follows the colours the window asks for.
     QApplication::setStyle(new brelvon::WindowStyle);
+    // Most controls are drawn in the window's own default face: as the
+    // application's font, widgets start out in it, and the desktop's default
+    // font is never loaded only to be replaced.
+    QApplication::setFont(brelvon::FontFor(brelvon::Control{}));
     QApplication::setApplicationName(QString::fromStdString(facts.Title));
     QApplication::setApplicationVersion(QString::fromStdString(facts.VersionText()));
     // Lets the desktop (Wayland in particular) match the window to its desktop entry and icon.
