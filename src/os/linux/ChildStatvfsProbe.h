@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drives/DriveService.h"
 #include "os/linux/ProbeResult.h"
 #include "os/linux/StuckProbeRecord.h"
 
@@ -22,7 +23,7 @@ public:
     // other threads, whose locks the child inherits held.
     using StatvfsFunction = int (*)(const char* path, struct statvfs* result);
 
-    static constexpr std::chrono::milliseconds kDefaultTimeout{1500};
+    static constexpr std::chrono::milliseconds kDefaultTimeout = SlowVolumeLimit;
 
     explicit ChildStatvfsProbe(std::shared_ptr<StuckProbeRecord> record,
                                std::chrono::milliseconds timeout = kDefaultTimeout,

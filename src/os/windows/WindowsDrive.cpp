@@ -43,6 +43,7 @@ std::optional<NotReadyReason> WindowsDrive::WhyNotReady()
 {
     if (IsReady()) return std::nullopt;
     if (answer_->NoMedium) return NotReadyReason{NotReadyReason::Kind::NoMedium, {}};
+    if (answer_->NoAnswer) return NotReadyReason{NotReadyReason::Kind::NoAnswer, {}};
     if (answer_->Error.empty()) return std::nullopt;
     return NotReadyReason{NotReadyReason::Kind::SystemError, answer_->Error};
 }

@@ -14,6 +14,7 @@
 #include "model/PlatformError.h"
 #include "os/SystemLanguage.h"
 #include "os/SystemNumberLocale.h"
+#include "os/windows/BusyLetters.h"
 #include "os/windows/ErrorModeGuard.h"
 #include "os/windows/WideText.h"
 #include "os/windows/Win32DriveType.h"
@@ -23,6 +24,8 @@
 #include "text/LanguageIds.h"
 #include "text/NumberLocale.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -30,6 +33,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <windows.h>
@@ -233,6 +237,62 @@ void CheckSurveyAsksListedDrivesOnly()
     }
 }
 
+// A question about C: that hangs until released, as one about a dead share
+// does: C: is given up as a network drive that is not ready, not asked again
+// while the question hangs, and asked again once it has returned. Once for a
+// hanging type question, once for a network drive whose volume hangs.
+void CheckHungQuestionsAreGivenUp()
+{
+    constexpr std::chrono::milliseconds limit{200};
+    struct Case {
+        const char* Name;
+        bool TypeHangs;
+    };
+    for (const Case& c : {Case{"its type", true}, Case{"its volume", false}}) {
+        const std::string name = std::string("a drive whose question about ") + c.Name + " hangs";
+        HANDLE release = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        auto asked = std::make_shared<std::atomic<int>>(0);
+        const auto hangOnC = [release, asked](char letter) {
+            if (letter != 'C') return;
+            ++*asked;
+            ::WaitForSingleObject(release, INFINITE);
+        };
+        const DriveTypeQuery typeOf = [&c, hangOnC](char letter) {
+            if (c.TypeHangs) hangOnC(letter);
+            return letter == 'C' && !c.TypeHangs ? DriveType::Network : QueryDriveType(letter);
+        };
+        const VolumeProbe probe = [&c, hangOnC](char letter) {
+            if (!c.TypeHangs) hangOnC(letter);
+            return QueryVolume(letter);
+        };
+        auto busy = std::make_shared<BusyLetters>();
+        // C: as one survey finds it: its type, whether it is ready, and whether it was given up.
+        const auto surveyC = [&] {
+            WindowsDriveService service(probe, typeOf, busy, limit);
+            for (const auto& drive : service.Drives()) {
+                if (drive->Letter() != 'C') continue;
+                const bool ready = drive->IsReady();
+                const auto why = ready ? std::nullopt : drive->WhyNotReady();
+                return std::make_tuple(drive->Type(), ready, why && why->What == NotReadyReason::Kind::NoAnswer);
+            }
+            return std::make_tuple(DriveType::Unknown, false, false);
+        };
+
+        const auto first = surveyC();
+        Check(first == std::make_tuple(DriveType::Network, false, true) && busy->IsBusy('C'),
+              name + " is a network drive that did not answer");
+        const auto second = surveyC();
+        Check(second == first && *asked == 1, name + " is not asked again while the question hangs",
+              "asked " + std::to_string(*asked) + " times");
+        ::SetEvent(release);
+        for (int wait = 0; wait < 250 && busy->IsBusy('C'); ++wait) ::Sleep(20);
+        const auto [type, ready, gaveUp] = surveyC();
+        Check(ready && !gaveUp && *asked == 2 && (type == DriveType::Fixed) == c.TypeHangs,
+              name + " is asked again once the question has returned");
+        ::CloseHandle(release);
+    }
+}
+
 struct ExpectedDrive {
     char Letter = 0;
     int Type = 0;
@@ -352,6 +412,7 @@ int main(int argc, char** argv)
         CheckNumberLocales();
         CheckDriveAsksItsVolumeOnce();
         CheckSurveyAsksListedDrivesOnly();
+        CheckHungQuestionsAreGivenUp();
         if (!drives.empty()) CheckThisMachinesDrives(drives, tolerance);
         for (const auto& [letter, hex] : labels) CheckLabel(letter, hex);
         for (const auto& locale : locales) CheckLanguage(locale);
