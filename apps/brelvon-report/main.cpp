@@ -4,16 +4,17 @@
 #include "startup/Startup.h"
 
 #ifdef _WIN32
+#include "os/windows/ProcessArguments.h"
 #include "os/windows/Utf8StandardOutput.h"
 
 #include <iostream>
 
-int main(int argc, char** argv)
+int main()
 {
     const brelvon::Utf8StandardOutput utf8Output;
     std::ios::sync_with_stdio(false);
-    return brelvon::RunTerminalReport(std::vector<std::string>(argv, argv + argc), brelvon::ThisMachine(), std::cout,
-                                      std::cerr);
+    // Not argv, which holds the arguments in the ANSI code page: it may lack their characters.
+    return brelvon::RunTerminalReport(brelvon::ProcessArguments(), brelvon::ThisMachine(), std::cout, std::cerr);
 }
 
 #else

@@ -183,14 +183,24 @@ std::vector<DriveRecord> ParseDriveFile(std::string_view text, const std::string
 
 std::vector<DriveRecord> LoadDriveFile(const std::string& path)
 {
+#ifdef _WIN32
+    // The path is UTF-8, which Windows takes only as UTF-16, whatever its ANSI code page.
+    const std::filesystem::path name{std::u8string(path.begin(), path.end())};
+#else
+    const std::string& name = path;
+#endif
     std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) Fail(path, "is a directory");
+    if (std::filesystem::is_directory(name, ignored)) Fail(path, "is a directory");
     // C stdio rather than a file stream, which would bring the C++ runtime's
     // stream and locale tables into every program that can read a drive file.
     struct Close {
         void operator()(std::FILE* file) const { std::fclose(file); }
     };
-    const std::unique_ptr<std::FILE, Close> file(std::fopen(path.c_str(), "rb"));
+#ifdef _WIN32
+    const std::unique_ptr<std::FILE, Close> file(::_wfopen(name.c_str(), L"rb"));
+#else
+    const std::unique_ptr<std::FILE, Close> file(std::fopen(name.c_str(), "rb"));
+#endif
     if (!file) Fail(path, std::strerror(errno));
     std::string text;
     std::array<char, 4096> piece{};

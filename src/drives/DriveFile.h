@@ -26,7 +26,8 @@ public:
 // system's own error text;
 // "total" and "free" are bytes, required for a ready drive. The result is in ascending
 // letter order. Bytes that are not UTF-8 read as U+FFFD, and labels are cleaned
-// as CleanLabel() says. Throws DriveFileError for a missing or malformed file.
+// as CleanLabel() says. `path` is UTF-8 on every system. Throws DriveFileError
+// for a missing or malformed file.
 [[nodiscard]] std::vector<DriveRecord> LoadDriveFile(const std::string& path);
 
 // The same for the text of a file; name is used in error messages.
