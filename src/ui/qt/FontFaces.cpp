@@ -1,13 +1,13 @@
 #include "ui/qt/FontFaces.h"
 
+#include "ui/shared/ShownText.h"
+
 #include <array>
 #include <utility>
 
 namespace brelvon {
 
 namespace {
-
-constexpr const char* SymbolFace = "Symbol";
 
 struct FaceSubstitute {
     const char* Design;
@@ -20,12 +20,8 @@ constexpr std::array<FaceSubstitute, 5> Substitutes{{
     {"Arial", "Liberation Sans", QFont::SansSerif},
     {"Courier New", "Liberation Mono", QFont::TypeWriter},
     {"Times New Roman", "Liberation Serif", QFont::Serif},
-    {SymbolFace, "Liberation Serif", QFont::Serif},
+    {SymbolFace.data(), "Liberation Serif", QFont::Serif},
 }};
-
-// The Greek letters that the Symbol face draws at the places of A to Z and a to z.
-constexpr char16_t UpperGreek[] = u"ΑΒΧΔΕΦΓΗΙϑΚΛΜΝΟΠΘΡΣΤΥςΩΞΨΖ";
-constexpr char16_t LowerGreek[] = u"αβχδεφγηιϕκλμνοπθρστυϖωξψζ";
 
 const FaceSubstitute* FindSubstitute(const std::string& face)
 {
@@ -55,21 +51,9 @@ QFont FontFor(const Control& control)
 
 QString SymbolFaceToUnicode(const QString& text)
 {
-    QString shown = text;
-    for (QChar& character : shown) {
-        const char16_t code = character.unicode();
-        if (code >= u'A' && code <= u'Z')
-            character = QChar(UpperGreek[code - u'A']);
-        else if (code >= u'a' && code <= u'z')
-            character = QChar(LowerGreek[code - u'a']);
-    }
-    return shown;
+    return QString::fromStdString(SymbolLettersToGreek(text.toStdString()));
 }
 
-QString DisplayText(const Control& control)
-{
-    const QString text = QString::fromStdString(control.Text);
-    return control.FontName == SymbolFace ? SymbolFaceToUnicode(text) : text;
-}
+QString DisplayText(const Control& control) { return QString::fromStdString(ShownText(control)); }
 
 }  // namespace brelvon

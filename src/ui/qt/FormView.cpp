@@ -9,6 +9,7 @@
 #include "ui/shared/CellOverflow.h"
 #include "ui/shared/Ellipsis.h"
 #include "ui/shared/FaceSpaces.h"
+#include "ui/shared/FitWidths.h"
 #include "ui/shared/TextFit.h"
 #include "window/AccessibleNames.h"
 
@@ -26,7 +27,6 @@
 
 #include <algorithm>
 #include <map>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -227,7 +227,7 @@ void FormView::Sync()
     }
 
     const AccessibleNames names(form_);
-    fitWidths_ = SharedTextWidths();
+    fitWidths_ = SharedFitWidths(form_);
     const BandPlace band = MeasureBand();
     const bool placeAgain = band != bandPlace_;
     bandPlace_ = band;
@@ -611,26 +611,6 @@ bool FormView::Apply(Bound& bound, const Control& control, bool placeAgain)
     bound.Applied = control;
     bound.Fresh = false;
     return reorder;
-}
-
-std::unordered_map<const Control*, int> FormView::SharedTextWidths() const
-{
-    // Transparent labels of one container that repeat the same text in the same
-    // font, each with the narrowest width among them (twips).
-    std::map<std::tuple<const Control*, std::string, std::string, double, bool>, std::vector<const Control*>> groups;
-    form_.ForEachControl([&groups](const Control& control) {
-        if (control.Kind != ControlKind::Label || control.Opaque || control.Text.empty()) return;
-        groups[{control.Container, control.Text, control.FontName, control.FontSize, control.FontBold}].push_back(
-            &control);
-    });
-    std::unordered_map<const Control*, int> widths;
-    for (const auto& [key, labels] : groups) {
-        if (labels.size() < 2) continue;
-        int narrowest = labels.front()->Width;
-        for (const Control* label : labels) narrowest = std::min(narrowest, label->Width);
-        for (const Control* label : labels) widths[label] = narrowest;
-    }
-    return widths;
 }
 
 void FormView::Restack()

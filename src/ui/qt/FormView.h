@@ -84,7 +84,7 @@ public:
     void SetDefaultButton(const std::string& fullName);
 
 private:
-    std::unordered_map<const Control*, int> fitWidths_;  // see SharedTextWidths
+    std::unordered_map<const Control*, int> fitWidths_;  // see SharedFitWidths
     struct Bound {
         QWidget* Widget = nullptr;
         QWidget* Parent = nullptr;
@@ -115,7 +115,6 @@ private:
     [[nodiscard]] int AvailableClientHeight() const;
     void PlaceBand();
     void KeepOnScreen();
-    [[nodiscard]] std::unordered_map<const Control*, int> SharedTextWidths() const;
     void Restack();
     void ReorderFocusChain();
     void MirrorFocus();
