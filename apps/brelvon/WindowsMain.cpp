@@ -1,0 +1,148 @@
+// brelvon.exe: every drive of the machine in one window, on Windows. Wires
+// the command line, the services, the main form and its Win32 binding
+// together.
+#include "drives/DriveFile.h"
+#include "os/windows/ProcessArguments.h"
+#include "os/windows/WideText.h"
+#include "refresh/MainForm.h"
+#include "startup/CommandLine.h"
+#include "startup/Startup.h"
+#include "ui/win32/MainFormBinding.h"
+#include "ui/win32/MessageLoop.h"
+#include "ui/win32/UnhandledErrorBox.h"
+#include "ui/win32/Win32Clipboard.h"
+
+#include <algorithm>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr const char* ProgramName = "brelvon";
+// Not in the help: ends the program right after the window's first paint,
+// so that start-up can be timed.
+constexpr const char* QuitAfterShownOption = "--quit-after-shown";
+constexpr int BadUsageStatus = 2;
+
+constexpr const char* Usage = R"(Usage: brelvon [SWITCHES] [--drives FILE]
+Shows every drive of the machine in one window: label, size, free and used
+space, a usage bar per drive, subtotals per category and a total.
+
+Switches, found anywhere in the arguments (or, when there are none, in the
+program's file name):
+  -Nd1, -Nd0   list, or do not list, network drives
+  -Rd1, -Rd0   list, or do not list, removable drives
+  -Cd1, -Cd0   list, or do not list, CD-ROM drives
+  -UMb, -UGb   sizes in megabytes or gigabytes
+  -LEn, -LFr   English or French interface
+  -MnN         blue limit: drives less than N % used are blue (N from 0 to 100)
+  -MxN         red limit: drives more than N % used are red (N from 0 to 100)
+
+Options:
+  --drives FILE  show the drives recorded in a JSON drive file instead of
+                 this machine's
+  --help         show this help and exit
+  --version      show the version and exit
+
+Exit status: 0 when the window is closed, 1 after an unexpected error (also
+shown in a message box), 2 for a bad command line or an unusable drive file.
+)";
+
+// A standard stream of the program: its own when it was started with one (a
+// redirection, a pipe), else the console it was started from; nullptr when
+// there is neither (started from the desktop).
+HANDLE StandardStream(DWORD which)
+{
+    HANDLE stream = ::GetStdHandle(which);
+    if (stream != nullptr && stream != INVALID_HANDLE_VALUE) return stream;
+    if (!::AttachConsole(ATTACH_PARENT_PROCESS)) return nullptr;
+    stream = ::CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    return stream != INVALID_HANDLE_VALUE ? stream : nullptr;
+}
+
+// Text for whoever started the program: on its standard output or error,
+// else in a message box. A console is written in UTF-16, anything else in UTF-8.
+void Tell(const std::string& text, bool error)
+{
+    const std::wstring wide = brelvon::WideFromUtf8(text);
+    HANDLE stream = StandardStream(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    DWORD written = 0;
+    DWORD mode = 0;
+    if (stream != nullptr && ::GetConsoleMode(stream, &mode)) {
+        ::WriteConsoleW(stream, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    } else if (stream != nullptr) {
+        ::WriteFile(stream, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    } else {
+        ::MessageBoxW(nullptr, wide.c_str(), L"Brelvon", MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
+    }
+}
+
+int Fail(const std::string& message)
+{
+    Tell(std::string(ProgramName) + ": " + message + "\n", true);
+    return BadUsageStatus;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/)
+{
+    std::vector<std::string> arguments = brelvon::ProcessArguments();
+    const auto quitOption = std::find(arguments.begin() + std::min<std::ptrdiff_t>(1, std::ssize(arguments)),
+                                      arguments.end(), QuitAfterShownOption);
+    const bool quitAfterShown = quitOption != arguments.end();
+    if (quitAfterShown) arguments.erase(quitOption);
+
+    const brelvon::CommandLine line = brelvon::ParseCommandLine(arguments, brelvon::CommandLineRules{});
+    if (!line.Error.empty()) return Fail(line.Error);
+    if (line.Help) {
+        Tell(Usage, false);
+        return 0;
+    }
+    if (line.Version) {
+        Tell(brelvon::VersionLine() + "\n", false);
+        return 0;
+    }
+
+    brelvon::Services services;
+    try {
+        services = brelvon::StartupServices(line, brelvon::ThisMachine());
+    } catch (const brelvon::DriveFileError& error) {
+        return Fail(error.what());
+    }
+
+    // The system's own controls in their current look (the manifest asks for version 6).
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    brelvon::UnhandledErrorBox errors(ProgramName, services.Application.Title);
+    try {
+        brelvon::Win32Clipboard clipboard;
+        services.SystemClipboard = &clipboard;
+        services.OnUnhandledError = [&errors](const std::exception& error) { errors.Report(error); };
+        services.EndProgram = [] { ::PostQuitMessage(0); };
+
+        brelvon::MainForm form(std::move(services));
+        form.Initialize();
+        if (errors.Failed()) return brelvon::UnhandledErrorBox::ExitStatus;
+
+        brelvon::MainFormBinding binding(form, BRELVON_ICON_RESOURCE);
+        binding.Show();
+        if (quitAfterShown) binding.Main().OnFirstPainted([] { ::PostQuitMessage(0); });
+        const int status = brelvon::RunMessageLoop();
+        // Timed start-ups end as a bare window program does, the windows going
+        // with the process: hiding a window first makes Wine without a window
+        // manager wait two seconds for one.
+        if (quitAfterShown) ::ExitProcess(static_cast<UINT>(status));
+        return errors.Failed() ? brelvon::UnhandledErrorBox::ExitStatus : status;
+    } catch (const std::exception& error) {
+        // An error of the window itself rather than of a handler: reported alike.
+        errors.Report(error);
+        return brelvon::UnhandledErrorBox::ExitStatus;
+    }
+}

@@ -1,0 +1,163 @@
+#pragma once
+
+#include "model/Control.h"
+#include "model/Form.h"
+#include "ui/win32/GdiCache.h"
+#include "ui/win32/Handles.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include <windows.h>
+
+namespace brelvon {
+
+// What a window does with the user's actions; each is handed the model
+// control, found by name at the moment of the action.
+struct FormWindowHandlers {
+    // A click on a button, check box, option button or label, or Space or
+    // Enter on a button. The model decides what a check box or option button
+    // shows: the next Sync sets it.
+    std::function<void(Control&)> Click;
+    // The user changed the text of a text box.
+    std::function<void(Control&, const std::string&)> Type;
+    // The user closed the window with its own close command.
+    std::function<void()> CloseRequest;
+};
+
+struct FormWindowOptions {
+    bool MinimizeButton = true;
+    HWND Owner = nullptr;  // a window that this one stays in front of and is centred on
+    int IconResource = 0;  // the program's icon among its resources, for the window and picture boxes; 0 for none
+};
+
+// One window of the model shown as a real Win32 window. Sync() makes it show
+// the model exactly: it creates a child window for every button, check box,
+// option button, text box and frame that has none, writes only what differs
+// from what it wrote last, destroys the windows of controls that are gone,
+// restacks when the set of controls or their order changed, repaints what
+// changed of the labels, lines and picture boxes it draws itself, and moves
+// the keyboard focus to the model's focus control. Frames are group boxes
+// that hold their controls as child windows.
+//
+// Labels, lines and picture boxes are drawn on their container (the window
+// or a frame), lowest in the model's stacking first, all below the child
+// windows, so that transparent labels show what lies under them.
+//
+// Sizes follow the window's screen: twips become pixels at its dots per inch,
+// and a move to a screen of another resolution writes everything anew. The
+// form must outlive the window.
+class FormWindow {
+public:
+    FormWindow(Form& form, FormWindowHandlers handlers, FormWindowOptions options);
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    ~FormWindow();
+
+    void Sync();
+    // Syncs, places the window (centred on the owner, else on its screen's
+    // work area) and shows it. Later Syncs follow the model's Visible.
+    void Show();
+    // Brings the window to the front and makes it the active window.
+    void BringToFront();
+
+    [[nodiscard]] Form& Model() const { return form_; }
+    [[nodiscard]] HWND Window() const { return window_.get(); }
+    // The child window of a control by its full name, such as "Text3(2)";
+    // nullptr for a control drawn on its container, or none.
+    [[nodiscard]] HWND WindowOf(const std::string& fullName) const;
+    [[nodiscard]] int Dpi() const { return dpi_; }
+
+    // Enter or Return on a control that is not a command button clicks this button.
+    void SetDefaultButton(const std::string& fullName) { defaultButton_ = fullName; }
+    // Called once, after the window's first paint has reached the screen.
+    void OnFirstPainted(std::function<void()> handler) { firstPainted_ = std::move(handler); }
+
+    // The keys the window handles before the control with the focus sees
+    // them: Tab and Shift+Tab follow the model's focus order; Enter clicks the
+    // focused command button, or else the default button. Called by the
+    // message loop for every message; returns whether the message was used.
+    static bool TranslateKey(const MSG& message);
+
+private:
+    struct Bound {
+        std::string Name;          // the control's full name
+        UniqueWindow Window;       // its child window; empty for what the container draws
+        HWND Surface = nullptr;    // the window it lies on: this window or a frame's
+        Control Applied;           // the properties as last written
+        int FitWidth = 0;          // see SharedFitWidths; 0 for the label's own width
+        bool Fresh = true;         // nothing written yet
+        std::uint64_t SeenIn = 0;  // the Sync that last found its control
+    };
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR data);
+    // The FormWindow of a top-level window of ours; nullptr for any other window.
+    static FormWindow* FromWindow(HWND window);
+
+    // The messages of this window.
+    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The messages this window and its frames handle alike; false for the others.
+    bool HandleSurface(HWND surface, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void OnCommand(HWND control, UINT code);
+    LRESULT OnControlColor(HDC dc, HWND control, UINT message);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnActivate(bool active);
+    void OnMouse(HWND surface, UINT message, POINT point);
+    void PaintSurface(HWND surface);
+    // The surface's background, a frame's edge and caption, and what it draws, over `area`.
+    void DrawSurface(HWND surface, HDC dc, const RECT& area);
+
+    void Rescale(int dpi);
+    void Place();
+    void ApplyWindow(const Control& window);
+    // Returns whether the stacking or focus order of the control changed.
+    bool Apply(Bound& bound, const Control& control, int fitWidth);
+    void CreateChild(Bound& bound, const Control& control);
+    void ApplyChild(Bound& bound, const Control& control);
+    void ApplyPainted(Bound& bound, const Control& control, int fitWidth);
+    void Restack();
+    void MirrorFocus();
+    void MoveFocus(int step);
+    void ClickControl(const std::string& name);
+    void Invalidate(HWND surface, const RECT& area);
+    void UpdateIcons();
+    [[nodiscard]] Bound* BoundOf(HWND window);
+    [[nodiscard]] HICON PictureIcon(int size);
+    // The control whose colour a surface has: the window's, or a frame's.
+    [[nodiscard]] const Control& SurfaceModel(HWND surface) const;
+    // The label drawn topmost at a point of a surface; nullptr when none.
+    [[nodiscard]] const Bound* LabelAt(HWND surface, POINT point) const;
+
+    Form& form_;
+    FormWindowHandlers handlers_;
+    FormWindowOptions options_;
+    UniqueWindow window_;
+    int dpi_ = 96;
+    GdiCache gdi_;
+    std::unordered_map<std::string, Bound> bound_;
+    std::unordered_map<HWND, Bound*> byWindow_;
+    // Per surface, what it draws, lowest first.
+    std::map<HWND, std::vector<const Bound*>> painted_;
+    std::vector<UniqueWindow> retired_;  // destroyed once the message that retired them is handled
+    Control appliedWindow_;
+    bool windowFresh_ = true;
+    bool shown_ = false;
+    bool syncing_ = false;      // our own writes raise no Type and no Click
+    bool movingFocus_ = false;  // an option button that gets the focus sends a click: not the user's
+    std::uint64_t sync_ = 0;
+    std::string defaultButton_;
+    std::string pressed_;              // the label the left button went down on
+    std::map<int, UniqueIcon> icons_;  // the program's icon by size in pixels
+    std::function<void()> firstPainted_;
+    bool firstPaintDone_ = false;
+    bool closing_ = false;  // the window is being destroyed: messages go to the system
+};
+
+}  // namespace brelvon
