@@ -94,6 +94,8 @@ Control& Named(MainForm& form, const std::string& name)
 json ControlJson(const Control& control)
 {
     json properties = {{"Kind", KindName(control.Kind)}, {"Visible", control.Visible}, {"Tag", control.Tag}};
+    // Positions are relative to the container: a frame, or the window when there is none.
+    if (control.Container != nullptr) properties["Container"] = control.Container->FullName();
     if (control.Kind == ControlKind::Line) {
         properties.update({{"X1", control.X1},
                            {"Y1", control.Y1},

@@ -4,9 +4,11 @@
 #include <fuse_lowlevel.h>
 
 #include <fcntl.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,12 +41,30 @@ void AnswerRootOnly(fuse_req_t request, fuse_ino_t inode, fuse_file_info*)
 
 void FindNothing(fuse_req_t request, fuse_ino_t, const char*) { fuse_reply_err(request, ENOENT); }
 
-// Never answered: the asker waits until the connection is aborted.
-void NeverAnswer(fuse_req_t, fuse_ino_t) {}
+// Whether the process that made a request has a name beginning with `prefix`.
+bool AskedBy(fuse_req_t request, const std::string& prefix)
+{
+    if (prefix.empty()) return false;
+    std::ifstream comm("/proc/" + std::to_string(fuse_req_ctx(request)->pid) + "/comm");
+    std::string name;
+    std::getline(comm, name);
+    return name.rfind(prefix, 0) == 0;
+}
+
+// Never answered, but to the processes named in the session's user data: the
+// asker waits until the connection is aborted.
+void NeverAnswer(fuse_req_t request, fuse_ino_t)
+{
+    if (!AskedBy(request, *static_cast<const std::string*>(fuse_req_userdata(request)))) return;
+    struct statvfs empty {};
+    empty.f_bsize = empty.f_frsize = 4096;
+    empty.f_namemax = 255;
+    fuse_reply_statfs(request, &empty);
+}
 
 // Runs in the child: mounts, tells the parent (0, or the errno of the
 // failure), and serves until the connection ends.
-[[noreturn]] void Serve(const std::string& mountPoint, int tellParent)
+[[noreturn]] void Serve(const std::string& mountPoint, std::string* answered, int tellParent)
 {
     fuse_lowlevel_ops operations{};
     operations.getattr = AnswerRootOnly;
@@ -52,7 +72,7 @@ void NeverAnswer(fuse_req_t, fuse_ino_t) {}
     operations.statfs = NeverAnswer;
     const char* arguments[] = {"brelvon-hung-fs", "-o", "fsname=host:/export,subtype=sshfs", nullptr};
     fuse_args args = FUSE_ARGS_INIT(3, const_cast<char**>(arguments));
-    fuse_session* session = fuse_session_new(&args, &operations, sizeof operations, nullptr);
+    fuse_session* session = fuse_session_new(&args, &operations, sizeof operations, answered);
     int error = session == nullptr ? EINVAL : 0;
     if (error == 0 && fuse_session_mount(session, mountPoint.c_str()) != 0) error = errno != 0 ? errno : EPERM;
     [[maybe_unused]] const ssize_t told = write(tellParent, &error, sizeof error);
@@ -95,15 +115,16 @@ bool WriteAbort(const std::string& connection)
 
 }  // namespace
 
-std::string HungFileSystem::Mount(const std::string& mountPoint)
+std::string HungFileSystem::Mount(const std::string& mountPoint, const std::string& answered)
 {
+    answered_ = answered;
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) return std::string("pipe: ") + std::strerror(errno);
     const pid_t pid = fork();
     if (pid < 0) return std::string("fork: ") + std::strerror(errno);
     if (pid == 0) {
         close(ends[0]);
-        Serve(mountPoint, ends[1]);
+        Serve(mountPoint, &answered_, ends[1]);
     }
     close(ends[1]);
     int error = EIO;
@@ -151,5 +172,31 @@ std::string HungFileSystem::Release()
 }
 
 HungFileSystem::~HungFileSystem() { Release(); }
+
+std::string CheckFuseDevice()
+{
+    const int fd = open("/dev/fuse", O_RDWR | O_CLOEXEC);
+    if (fd < 0) return std::string("/dev/fuse cannot be used: ") + std::strerror(errno);
+    close(fd);
+    return {};
+}
+
+std::string EnterPrivateMountNamespace()
+{
+    if (unshare(CLONE_NEWNS) != 0) {
+        const uid_t uid = getuid();
+        const gid_t gid = getgid();
+        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) {
+            return std::string("cannot make a private mount namespace: ") + std::strerror(errno);
+        }
+        std::ofstream("/proc/self/setgroups") << "deny";
+        std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
+        std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
+    }
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+        return std::string("cannot make the mounts private: ") + std::strerror(errno);
+    }
+    return {};
+}
 
 }  // namespace brelvon::test

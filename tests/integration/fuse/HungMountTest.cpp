@@ -11,9 +11,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sched.h>
 #include <signal.h>
-#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,7 +19,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 namespace brelvon {
@@ -31,35 +28,6 @@ using Clock = std::chrono::steady_clock;
 
 // Why the test cannot run here; empty when it can.
 std::string g_skipReason;
-
-// Enters a mount namespace of this process's own in which mounts do not
-// propagate back; as a user without the right to, inside a user namespace of
-// its own. Returns why not, or an empty string.
-std::string EnterPrivateMountNamespace()
-{
-    if (unshare(CLONE_NEWNS) != 0) {
-        const uid_t uid = getuid();
-        const gid_t gid = getgid();
-        if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0) {
-            return std::string("cannot make a private mount namespace: ") + std::strerror(errno);
-        }
-        std::ofstream("/proc/self/setgroups") << "deny";
-        std::ofstream("/proc/self/uid_map") << "0 " << uid << " 1";
-        std::ofstream("/proc/self/gid_map") << "0 " << gid << " 1";
-    }
-    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
-        return std::string("cannot make the mounts private: ") + std::strerror(errno);
-    }
-    return {};
-}
-
-std::string CheckFuseDevice()
-{
-    const int fd = open("/dev/fuse", O_RDWR | O_CLOEXEC);
-    if (fd < 0) return std::string("/dev/fuse cannot be used: ") + std::strerror(errno);
-    close(fd);
-    return {};
-}
 
 struct ProgramRun {
     bool Exited = false;  // the program exited before the deadline
@@ -200,7 +168,7 @@ int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
     // Before any thread starts: a namespace is entered by one thread only.
-    brelvon::g_skipReason = brelvon::CheckFuseDevice();
-    if (brelvon::g_skipReason.empty()) brelvon::g_skipReason = brelvon::EnterPrivateMountNamespace();
+    brelvon::g_skipReason = brelvon::test::CheckFuseDevice();
+    if (brelvon::g_skipReason.empty()) brelvon::g_skipReason = brelvon::test::EnterPrivateMountNamespace();
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,259 @@
+#!/usr/bin/env bash
+# brelvon.exe, Brelvon's native Win32 window, under Wine on a virtual X
+# display, used from outside as a user uses it: xdotool clicks and types,
+# xclip reads the clipboard, and brelvon-window-reader.exe reads the
+# window's controls as another Windows program (a screen reader) would. What
+# the window shows is checked against what the window model says after the
+# same actions (the Linux brelvon-probe), the clipboard against
+# brelvon-report.exe's report for the same arguments.
+#
+#   run-wine-window-tests.sh SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE
+#       the window of a drive file (named outside the ANSI code page): its
+#       size, Copy, the check boxes, Gb, FR, Tab, typing and Enter, About,
+#       E X I T, and French under LANG=fr_FR.UTF-8;
+#   run-wine-window-tests.sh --hung-share HELPER SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE
+#       the window of the Wine prefix's own drives, one of them a network
+#       drive on a share that never answers (HELPER is brelvon_hung_share):
+#       it shows the drive not ready and stays responsive.
+#
+# Takes the programs from the cross build (cross-build.sh). Prints "N passed,
+# M failed"; exits 0 when all passed, 1 when one failed, 77 (skipped) with
+# the reason when a tool, the programs or (for the hung share) FUSE is missing.
+set -uo pipefail
+
+if [[ "${1:-}" != --inside ]]; then
+    for tool in xvfb-run xauth xdotool xclip jq; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIP: $tool is not installed; scripts/setup.sh installs it"
+            exit 77
+        fi
+    done
+    if [[ "${1:-}" == --hung-share ]]; then
+        helper="$2"
+        mount_point="$(mktemp -d "${TMPDIR:-/tmp}/brelvon-hung-share.XXXXXX")"
+        # Wine's server asks the share's size itself, from the thread that
+        # serves all of Wine: it is answered, every program is not.
+        xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+            "$helper" "$mount_point" wineserver -- "$0" --inside --hung-share "$mount_point" "${@:3}"
+        status=$?
+        rmdir "$mount_point" 2>/dev/null
+        exit "$status"
+    fi
+    exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$0" --inside "$@"
+fi
+shift
+mode=window
+if [[ "${1:-}" == --hung-share ]]; then
+    mode=hung-share
+    mount_point="$2"
+    shift 2
+fi
+source_dir="$1"
+cross_dir="$2"
+probe="${3:-}"
+
+# shellcheck source=wine-common.sh
+source "$(dirname "$0")/wine-common.sh"
+brelvon_exe="$(windows_program brelvon)"
+report_exe="$(windows_program brelvon-report)"
+reader_exe="$(windows_program brelvon-window-reader)"
+make_prefix
+
+# --- the window ------------------------------------------------------------
+window_pid=""
+window=""
+start_window() { # start_window LANG ARGUMENTS...: starts brelvon.exe and waits for its window
+    local lang="$1"; shift
+    "${plain_env[@]}" LANG="$lang" "$wine" "$brelvon_exe" "$@" >"$work/window.out" 2>"$work/window.err" &
+    window_pid=$!
+    actions=()
+    model
+    window="$(timeout 60 xdotool search --sync --onlyvisible --name '^Brelvon v' | head -n 1)"
+    [ -n "$window" ]
+}
+close_window() { # ends the window through its exit button, or else by force
+    [ -n "$window_pid" ] || return 0
+    click ButExit
+    # Wine without a window manager waits two seconds for one as it hides each window.
+    for _ in $(seq 150); do kill -0 "$window_pid" 2>/dev/null || break; sleep 0.2; done
+    kill "$window_pid" 2>/dev/null
+    wait "$window_pid"
+    local status=$?
+    window_pid=""
+    return "$status"
+}
+
+# The model after the same actions, from the Linux probe; it says where to click.
+snapshot="$work/snapshot.json"
+actions=()  # the probe's arguments for what was done to the window since it started
+model() { # model [ACTION...]: adds the actions, then takes the probe's snapshot after all of them
+    actions+=("$@")
+    "$probe" --drives "$drives" "${actions[@]}" >"$snapshot"
+}
+click() { # click NAME: a left click in the middle of a control, placed as the last snapshot says
+    local x y
+    read -r x y < <(jq -r --arg name "$1" '.controls as $c | $c[$name] as $x
+        | ($c[$x.Container // ""] // {Left: 0, Top: 0}) as $frame
+        | [$frame.Left + $x.Left + $x.Width / 2, $frame.Top + $x.Top + $x.Height / 2]
+        | map(. * 96 / 1440 | floor) | "\(.[0]) \(.[1])"' "$snapshot")
+    xdotool mousemove --window "$window" "$x" "$y" click 1
+}
+
+# What the window shows: its text boxes, check boxes and option buttons, as
+# brelvon-window-reader.exe reads them, sorted; and the same made from the
+# snapshot ("S" in the Symbol face is the sigma the window draws).
+shown() {
+    "$wine" "$reader_exe" "Brelvon v" 2>/dev/null | tr -d '\r' | grep -E $'^(edit|check|option)\t' | sort
+}
+modelled() {
+    jq -r '.controls[] | select(.Visible)
+        | if .Kind == "TextBox" then "edit\t" + (if .FontName == "Symbol" then .Text | gsub("S"; "Σ") else .Text end)
+          elif .Kind == "CheckBox" then "check\t\(.Caption)\t\(.Value)"
+          elif .Kind == "OptionButton" then "option\t\(.Caption)\t\(if .Value then 1 else 0 end)"
+          else empty end' "$snapshot" | sort
+}
+check_shown() { # check_shown NAME: the window shows the snapshot, within ten seconds
+    modelled >"$work/modelled"
+    for _ in $(seq 50); do
+        shown >"$work/shown"
+        cmp -s "$work/shown" "$work/modelled" && break
+        sleep 0.2
+    done
+    if cmp -s "$work/shown" "$work/modelled"; then
+        pass "$1"
+    else
+        fail "$1" "$(diff "$work/modelled" "$work/shown" | head -n 20)"
+    fi
+}
+answers() { "$wine" "$reader_exe" "Brelvon v" >/dev/null 2>&1; }
+focus_is() { # focus_is KIND TEXT: the control with the keyboard focus, within five seconds
+    for _ in $(seq 25); do
+        "$wine" "$reader_exe" "Brelvon v" 2>/dev/null | tr -d '\r' | grep -qxF "focus"$'\t'"$1"$'\t'"$2" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+# Copy: what lands on the clipboard (Wine hands CRLF to X as LF).
+copied="$work/copied"
+copy() { # clicks Copy and waits for the clipboard to change
+    printf 'nothing yet' | xclip -selection clipboard -i
+    click ButCopy
+    for _ in $(seq 75); do
+        if xclip -o -selection clipboard >"$copied" 2>/dev/null && [ "$(cat "$copied")" != "nothing yet" ]; then
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+check_copy() { # check_copy NAME LANG REPORT_ARGUMENTS...: Copy gives brelvon-report.exe's report
+    local name="$1" lang="$2"; shift 2
+    if ! copy; then
+        fail "$name" "nothing reached the clipboard"
+        return
+    fi
+    run_wine "$lang" "$report_exe" "$@" | tr -d '\r' >"$work/report"
+    if cmp -s "$copied" "$work/report"; then
+        pass "$name"
+    else
+        fail "$name" "$(diff "$work/report" "$copied" | head -n 20)"
+    fi
+}
+
+if [ "$mode" = window ]; then
+    [ -x "$probe" ] || { echo "$0: $probe: not the Linux brelvon-probe" >&2; exit 2; }
+    # Arguments reach the program as UTF-16: a file name that the ANSI code page cannot write.
+    drives="$work/drïves ✓.json"
+    cp "$source_dir/data/sample-drives.json" "$drives"
+
+    if ! start_window en_US.UTF-8 --drives "$drives"; then
+        fail "brelvon.exe shows its window" "$(cat "$work/window.err")"
+        finish
+    fi
+    pass "brelvon.exe shows its window"
+    client="$("$wine" "$reader_exe" "Brelvon v" | tr -d '\r' | grep $'^client\t')"
+    wanted="$(jq -r '.controls.Form1 | [.Width - 90, .Height - 420] | map(. * 96 / 1440 | round)
+        | "client\t\(.[0])\t\(.[1])"' "$snapshot")"
+    check "its client area is the model's at 96 dpi ($wanted)" test "$client" = "$wanted"
+    check_shown "it shows the model's texts, ticks and selections"
+    check_copy "Copy puts brelvon-report.exe's report on the clipboard" en_US.UTF-8 --drives "$drives"
+
+    for box in CheckCD CheckRemov CheckNet; do click "$box"; done
+    model --click CheckCD --click CheckRemov --click CheckNet
+    check_shown "ticking CD-Rom, Removable and Network lists their drives"
+    check_copy "and Copy reports them" en_US.UTF-8 --drives "$drives" -Cd1 -Rd1 -Nd1
+    click OptGb
+    model --click OptGb
+    check_shown "Gb shows the sizes in gigabytes"
+    click "OptLang(2)"
+    model --click "OptLang(2)"
+    check_shown "FR shows the window in French"
+    check_copy "and Copy reports in French" en_US.UTF-8 --drives "$drives" -Cd1 -Rd1 -Nd1 -LFr
+
+    # Keyboard: the focus rests on the hidden focus button; Tab follows the
+    # model's focus order both ways; typing stops at three characters;
+    # Enter in a limit box refreshes, which corrects the limit.
+    check "after a click the focus rests on the hidden focus button" focus_is button Focus
+    xdotool key shift+Tab
+    check "Shift+Tab goes to the last control of the focus order (FR)" focus_is option FR
+    xdotool key Tab Tab
+    check "Tab goes round to the first cell" focus_is edit " C "
+    click TextRed
+    xdotool key End BackSpace BackSpace BackSpace
+    xdotool type 1234
+    model --type TextRed=123
+    check_shown "a limit box takes three characters of 1234"
+    xdotool key Return
+    model --click ButFocus
+    check_shown "Enter applies the limit, corrected to 100"
+    check "and leaves the focus on the hidden focus button" focus_is button Focus
+
+    click ButAbout
+    model --click ButAbout
+    about="$(timeout 20 xdotool search --sync --onlyvisible --name '^ About$' | head -n 1)"
+    about_client="$("$wine" "$reader_exe" " About" 2>/dev/null | tr -d '\r' | grep $'^client\t')"
+    wanted="$(jq -r '.controls.frmAbout | [.Width - 90, .Height - 420] | map(. * 96 / 1440 | round)
+        | "client\t\(.[0])\t\(.[1])"' "$snapshot")"
+    check "About opens the About window, of its model's size" test -n "$about" -a "$about_client" = "$wanted"
+    close_window
+    status=$?
+    check "E X I T ends the program with status 0" test "$status" -eq 0
+
+    if start_window fr_FR.UTF-8 --drives "$drives"; then
+        check_copy "under LANG=fr_FR.UTF-8 the window is French" fr_FR.UTF-8 --drives "$drives"
+        close_window
+    else
+        fail "under LANG=fr_FR.UTF-8 the window is French" "$(cat "$work/window.err")"
+    fi
+    finish
+fi
+
+# --- a network drive on a share that never answers -------------------------
+# F: is a network drive on the hung share; C: and Z: stay.
+for link in "$WINEPREFIX"/dosdevices/?: "$WINEPREFIX"/dosdevices/?::; do
+    case "$(basename "$link")" in c: | z:) ;; *) rm -f "$link" ;; esac
+done
+ln -s "$mount_point" "$WINEPREFIX/dosdevices/f:"
+printf 'REGEDIT4\n\n[HKEY_LOCAL_MACHINE\\Software\\Wine\\Drives]\n"f:"="network"\n' >"$work/drives.reg"
+"$wine" regedit /S "$work/drives.reg" >/dev/null 2>&1
+"$wineserver" -w
+
+# Where the window's buttons are does not depend on the drives.
+drives="$source_dir/data/sample-drives.json"
+if ! start_window en_US.UTF-8 -Nd1; then
+    fail "with a hung network share brelvon.exe shows its window" "$(cat "$work/window.err")"
+    finish
+fi
+pass "with a hung network share brelvon.exe shows its window"
+copy
+check "it shows the share's drive F: as a network drive that is not ready" \
+    grep -qE "^F"$'\t'"\(not ready\) *"$'\t' "$copied"
+# The share's question still hangs: the next refresh must not wait for it.
+copy
+check "it stays responsive: Copy answers again" grep -qE "^F"$'\t'"\(not ready\) *"$'\t' "$copied"
+check "and it answers another program" answers
+# The program cannot end while a thread of it waits on the share; it goes
+# with Wine when the test ends and the share is released.
+click ButExit
+finish

@@ -1,0 +1,76 @@
+# What the Wine test scripts share; sourced, not run. Before sourcing, set
+# cross_dir (the cross build, see cross-build.sh). Gives:
+#   skip REASON                     exit 77 with the reason
+#   wine, wineserver                the 64-bit Wine programs (skips without them)
+#   windows_program NAME            the path of NAME.exe in the cross build (skips without it)
+#   pass, fail, check               one line per check; finish prints the count and exits
+#   work                            a temporary folder, removed at exit with Wine's processes
+#   make_prefix                     a Wine prefix of its own in $work/prefix (WINEPREFIX)
+#   plain_env                       env that leaves only LANG to choose the locale
+#   run_wine LANG PROGRAM ARGS...   stdout to stdout, stderr to $work/stderr
+
+skip() {
+    echo "SKIP: $1; scripts/setup.sh installs it (Debian packages g++-mingw-w64-x86-64 wine64 xvfb xdotool xclip jq)"
+    exit 77
+}
+
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || command -v x86_64-w64-mingw32-g++ >/dev/null ||
+    skip "the MinGW-w64 cross compiler (x86_64-w64-mingw32-g++) is not installed"
+wine=""
+for candidate in "$(command -v wine64 || true)" /usr/lib/wine/wine64 /usr/lib64/wine/wine64; do
+    if [ -n "$candidate" ] && [ -x "$candidate" ]; then wine="$candidate"; break; fi
+done
+[ -n "$wine" ] || skip "64-bit Wine (wine64) is not installed"
+wineserver=""
+for candidate in "$(dirname "$wine")/wineserver64" "$(dirname "$wine")/wineserver" "$(command -v wineserver || true)"; do
+    if [ -n "$candidate" ] && [ -x "$candidate" ]; then wineserver="$candidate"; break; fi
+done
+[ -n "$wineserver" ] || skip "wineserver is not installed"
+
+windows_program() { # windows_program NAME: prints the path of NAME.exe
+    local found
+    found="$(find "$cross_dir" -name "$1.exe" -print -quit 2>/dev/null)"
+    [ -n "$found" ] || skip "$1.exe is not built in $cross_dir (the fixture WineCrossBuild builds it)"
+    echo "$found"
+}
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "ok - $1"; }
+fail() { failed=$((failed + 1)); echo "not ok - $1"; [ -z "${2:-}" ] || printf '%s\n' "$2" | sed 's/^/#   /'; }
+check() { # check NAME COMMAND...: passes when the command succeeds
+    local name="$1"; shift
+    if "$@"; then pass "$name"; else fail "$name"; fi
+}
+finish() {
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+    exit
+}
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/brelvon-wine.XXXXXX")"
+export WINEPREFIX="$work/prefix"
+export WINEDEBUG=-all
+# No Mono or Gecko installer: nothing here needs them, and they would ask.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+    "$wineserver" -k >/dev/null 2>&1 || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A locale fixed for everything that does not set its own.
+plain_env=(env -u LC_ALL -u LC_CTYPE -u LC_MESSAGES -u LC_NUMERIC -u LANGUAGE)
+run_wine() {
+    local lang="$1"; shift
+    "${plain_env[@]}" LANG="$lang" "$wine" "$@" 2>"$work/stderr"
+}
+
+make_prefix() {
+    if ! "${plain_env[@]}" LANG=en_US.UTF-8 "$wine" wineboot -i >"$work/wineboot.log" 2>&1; then
+        fail "Wine makes a prefix" "$(tail -n 20 "$work/wineboot.log")"
+        finish
+    fi
+    "$wineserver" -w
+    pass "Wine makes a prefix"
+}
