@@ -3,8 +3,11 @@
 #include "model/PlatformError.h"
 #include "model/Twips.h"
 #include "os/windows/WideText.h"
+#include "ui/shared/CellOverflow.h"
 #include "ui/shared/FitWidths.h"
 #include "ui/shared/ShownText.h"
+#include "ui/win32/CellFitter.h"
+#include "ui/win32/ControlChanges.h"
 #include "ui/win32/ControlPainting.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/WindowDpi.h"
@@ -24,9 +27,17 @@ namespace {
 constexpr wchar_t ClassName[] = L"BrelvonForm";
 constexpr UINT FirstPaintedMessage = WM_APP + 1;
 constexpr UINT BuryMessage = WM_APP + 2;  // destroys the child windows of controls that are gone
-constexpr UINT_PTR FrameSubclassId = 1;
+constexpr UINT_PTR SurfaceSubclassId = 1;
+constexpr UINT_PTR TextBoxSubclassId = 2;
 constexpr int PictureSize = 32;  // pixels at 96 dpi of the icon a picture box shows
 constexpr int StandardDpi = 96;
+// The least of the scrolling band that a window too tall for its screen shows: two table rows.
+constexpr int MinimumBandTwips = 660;
+// One step of the band's scroll bar, and a third of a step of the mouse wheel: one table row.
+constexpr int ScrollStepTwips = 330;
+constexpr int WheelRows = 3;
+// Pixels at 96 dpi that a text box keeps free on each side of its text, inside its edge.
+constexpr int TextBoxMargin = 2;
 
 // Raises a flag for as long as it lives, then puts back what it held.
 class RaisedFlag {
@@ -48,99 +59,6 @@ HINSTANCE ThisModule() { return ::GetModuleHandleW(nullptr); }
     throw PlatformError(std::string(what) + " (error " + std::to_string(::GetLastError()) + ")");
 }
 
-bool IsChildWindowKind(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::TextBox:
-    case ControlKind::CommandButton:
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-    case ControlKind::Frame: return true;
-    case ControlKind::Form:
-    case ControlKind::Label:
-    case ControlKind::Line:
-    case ControlKind::PictureBox: break;
-    }
-    return false;
-}
-
-// A command button whose face is not the system's is drawn by the window.
-bool DrawnButton(const Control& control)
-{
-    return control.Kind == ControlKind::CommandButton && control.BackColor != colors::ButtonFace;
-}
-
-// What a child window of a control is made of; fixed for its life.
-struct ChildClass {
-    const wchar_t* Name = L"BUTTON";
-    DWORD Style = 0;
-    DWORD ExtendedStyle = 0;
-};
-
-ChildClass ChildClassOf(const Control& control)
-{
-    switch (control.Kind) {
-    case ControlKind::TextBox: {
-        const DWORD alignment = control.Alignment == TextAlignment::Center  ? ES_CENTER
-                                : control.Alignment == TextAlignment::Right ? ES_RIGHT
-                                                                            : ES_LEFT;
-        return {L"EDIT", ES_AUTOHSCROLL | alignment | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    }
-    case ControlKind::CommandButton:
-        return {L"BUTTON", static_cast<DWORD>((DrawnButton(control) ? BS_OWNERDRAW : BS_PUSHBUTTON) | WS_TABSTOP), 0};
-    // The model ticks and selects; the system's own toggling would fight it.
-    case ControlKind::CheckBox: return {L"BUTTON", BS_3STATE | WS_TABSTOP, 0};
-    case ControlKind::OptionButton: return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};
-    case ControlKind::Frame: return {L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN, 0};
-    case ControlKind::Form:
-    case ControlKind::Label:
-    case ControlKind::Line:
-    case ControlKind::PictureBox: break;
-    }
-    return {};
-}
-
-bool NeedsNewWindow(const Control& applied, const Control& control)
-{
-    return (control.Kind == ControlKind::TextBox && applied.Alignment != control.Alignment) ||
-           DrawnButton(applied) != DrawnButton(control);
-}
-
-bool PlaceChanged(const Control& applied, const Control& control)
-{
-    return std::tie(applied.Left, applied.Top, applied.Width, applied.Height) !=
-           std::tie(control.Left, control.Top, control.Width, control.Height);
-}
-
-bool FontChanged(const Control& applied, const Control& control)
-{
-    return std::tie(applied.FontName, applied.FontSize, applied.FontBold, applied.FontItalic) !=
-           std::tie(control.FontName, control.FontSize, control.FontBold, control.FontItalic);
-}
-
-bool ColorsChanged(const Control& applied, const Control& control)
-{
-    return applied.BackColor != control.BackColor || applied.ForeColor != control.ForeColor;
-}
-
-// Whether what a label, line or picture box draws differs.
-bool DrawingChanged(const Control& applied, const Control& control)
-{
-    return PlaceChanged(applied, control) || FontChanged(applied, control) || ColorsChanged(applied, control) ||
-           std::tie(applied.Text, applied.Visible, applied.Opaque, applied.Bordered, applied.Alignment, applied.X1,
-                    applied.Y1, applied.X2, applied.Y2) != std::tie(control.Text, control.Visible, control.Opaque,
-                                                                    control.Bordered, control.Alignment, control.X1,
-                                                                    control.Y1, control.X2, control.Y2) ||
-           applied.BorderColor != control.BorderColor;
-}
-
-// Lowest in the stacking first; among equals, the higher index lies lower.
-bool LowerFirst(const Control& a, const Control& b)
-{
-    if (a.Stacking != b.Stacking) return a.Stacking > b.Stacking;
-    return a.Index > b.Index;
-}
-
 std::wstring WindowText(HWND window)
 {
     std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
@@ -148,9 +66,23 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
+// The pixels a text box gives its text: inside its edge and margins.
+int TextWidthOf(HWND textBox)
+{
+    RECT inside{};
+    ::SendMessageW(textBox, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inside));
+    return inside.right - inside.left;
+}
+
 DWORD WindowStyle(const FormWindowOptions& options)
 {
     return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (options.MinimizeButton ? WS_MINIMIZEBOX : 0);
+}
+
+RECT Shifted(RECT area, int shift)
+{
+    ::OffsetRect(&area, 0, shift);
+    return area;
 }
 
 ATOM RegisteredClass(WNDPROC procedure)
@@ -158,6 +90,8 @@ ATOM RegisteredClass(WNDPROC procedure)
     static const ATOM atom = [procedure] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
+        // Double clicks on what the window draws open a row's folder.
+        windowClass.style = CS_DBLCLKS;
         windowClass.lpfnWndProc = procedure;
         windowClass.hInstance = ThisModule();
         windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
@@ -171,7 +105,7 @@ ATOM RegisteredClass(WNDPROC procedure)
 }  // namespace
 
 FormWindow::FormWindow(Form& form, FormWindowHandlers handlers, FormWindowOptions options)
-    : form_(form), handlers_(std::move(handlers)), options_(options)
+    : form_(form), handlers_(std::move(handlers)), options_(std::move(options))
 {
     RegisteredClass(&FormWindow::Procedure);
     HWND window = ::CreateWindowExW(0, ClassName, L"", WindowStyle(options_), CW_USEDEFAULT, CW_USEDEFAULT,
@@ -179,13 +113,23 @@ FormWindow::FormWindow(Form& form, FormWindowHandlers handlers, FormWindowOption
     if (window == nullptr) FailWith("cannot create a window");
     window_.reset(window);
     dpi_ = DpiOf(window);
+    if (options_.Scrolls) {
+        // A window of the same class, whose messages Handle() tells apart.
+        band_.reset(::CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL, 0,
+                                      0, 0, 0, window, nullptr, ThisModule(), this));
+        if (!band_) FailWith("cannot create the band of rows");
+        ::ShowWindow(band_.get(), SW_SHOWNA);
+    }
+    if (options_.ToolTip) tips_ = std::make_unique<ToolTips>(window);
     UpdateIcons();
 }
 
 FormWindow::~FormWindow()
 {
     closing_ = true;
+    tips_.reset();
     // The child windows go with the window.
+    static_cast<void>(band_.release());
     for (auto& [name, bound] : bound_) static_cast<void>(bound.Window.release());
     for (UniqueWindow& retired : retired_) static_cast<void>(retired.release());
     window_.reset();
@@ -217,29 +161,49 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
     }
 }
 
-LRESULT CALLBACK FormWindow::FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                                            DWORD_PTR data)
+LRESULT CALLBACK FormWindow::SurfaceProcedure(HWND surface, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                              DWORD_PTR data)
 {
     auto* self = reinterpret_cast<FormWindow*>(data);
-    switch (message) {
-    case WM_NCDESTROY: ::RemoveWindowSubclass(frame, &FormWindow::FrameProcedure, FrameSubclassId); break;
-    // A group box lets the mouse through to its parent; a frame's labels take clicks.
-    case WM_NCHITTEST: return HTCLIENT;
-    default:
-        if (self->closing_) break;
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(surface, &FormWindow::SurfaceProcedure, SurfaceSubclassId);
+    } else if (message == WM_NCHITTEST) {
+        // A group box lets the mouse through to its parent; what is drawn on it takes clicks.
+        return HTCLIENT;
+    } else if (!self->closing_) {
         try {
             LRESULT result = 0;
-            if (self->HandleSurface(frame, message, wParam, lParam, result)) return result;
+            if (self->HandleSurface(surface, message, wParam, lParam, result)) return result;
         } catch (...) {
             KeepEscapedError(std::current_exception());
             return 0;
         }
     }
-    return ::DefSubclassProc(frame, message, wParam, lParam);
+    return ::DefSubclassProc(surface, message, wParam, lParam);
+}
+
+LRESULT CALLBACK FormWindow::TextBoxProcedure(HWND textBox, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                              DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<FormWindow*>(data);
+    if (message == WM_NCDESTROY) ::RemoveWindowSubclass(textBox, &FormWindow::TextBoxProcedure, TextBoxSubclassId);
+    // A one-line text box keeps the wheel to itself on some systems: it scrolls the rows.
+    if (message == WM_MOUSEWHEEL && !self->closing_) return ::SendMessageW(self->Window(), message, wParam, lParam);
+    const LRESULT result = ::DefSubclassProc(textBox, message, wParam, lParam);
+    if (message == WM_LBUTTONDBLCLK && !self->closing_) {
+        try {
+            self->DoubleClickControl(self->NameOf(textBox));
+        } catch (...) {
+            KeepEscapedError(std::current_exception());
+        }
+    }
+    return result;
 }
 
 LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (window == band_.get() && window != nullptr) return HandleBand(message, wParam, lParam);
+    if (observer_ && observer_(message, wParam, lParam)) return 0;
     LRESULT result = 0;
     if (HandleSurface(window, message, wParam, lParam, result)) return result;
     switch (message) {
@@ -250,6 +214,10 @@ LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_MOUSEWHEEL:
+        // Wherever the pointer is, the wheel scrolls the rows.
+        if (band_) return ::SendMessageW(band_.get(), message, wParam, lParam);
+        break;
     case FirstPaintedMessage:
         if (firstPainted_) std::exchange(firstPainted_, nullptr)();
         return 0;
@@ -259,6 +227,22 @@ LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
+LRESULT FormWindow::HandleBand(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_VSCROLL: OnScroll(LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL: {
+        const int rows = -GET_WHEEL_DELTA_WPARAM(wParam) * WheelRows / WHEEL_DELTA;
+        ScrollBandTo(scroll_ + rows * TwipsToPixels(ScrollStepTwips, dpi_));
+        return 0;
+    }
+    default: break;
+    }
+    LRESULT result = 0;
+    if (HandleSurface(band_.get(), message, wParam, lParam, result)) return result;
+    return ::DefWindowProcW(band_.get(), message, wParam, lParam);
+}
+
 bool FormWindow::HandleSurface(HWND surface, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
@@ -266,13 +250,24 @@ bool FormWindow::HandleSurface(HWND surface, UINT message, WPARAM wParam, LPARAM
     case WM_PRINTCLIENT: {
         RECT area{};
         ::GetClientRect(surface, &area);
-        DrawSurface(surface, reinterpret_cast<HDC>(wParam), area);
+        POINT origin{};
+        ::GetViewportOrgEx(reinterpret_cast<HDC>(wParam), &origin);
+        DrawSurface(surface, reinterpret_cast<HDC>(wParam), area, origin);
         return true;
     }
     case WM_ERASEBKGND: result = 1; return true;  // the paint fills every pixel
     case WM_COMMAND:
         if (lParam != 0) OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         return true;
+    case WM_NOTIFY:
+        return tips_ && tips_->HandleNotify(*reinterpret_cast<NMHDR*>(lParam), [this](HWND child, UINT_PTR id) {
+            const Bound* bound = child != nullptr ? BoundOf(child) : nullptr;
+            for (const auto& [name, candidate] : bound_) {
+                if (child == nullptr && reinterpret_cast<UINT_PTR>(&candidate) == id) bound = &candidate;
+            }
+            const Control* control = bound != nullptr ? form_.Find(bound->Name) : nullptr;
+            return control != nullptr ? options_.ToolTip(*control) : std::string();
+        });
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
@@ -296,7 +291,19 @@ HWND FormWindow::WindowOf(const std::string& fullName) const
     return found != bound_.end() ? found->second.Window.get() : nullptr;
 }
 
+std::string FormWindow::NameOf(HWND child) const
+{
+    const Bound* bound = BoundOf(child);
+    return bound != nullptr ? bound->Name : std::string();
+}
+
 FormWindow::Bound* FormWindow::BoundOf(HWND window)
+{
+    const auto found = byWindow_.find(window);
+    return found != byWindow_.end() ? found->second : nullptr;
+}
+
+const FormWindow::Bound* FormWindow::BoundOf(HWND window) const
 {
     const auto found = byWindow_.find(window);
     return found != byWindow_.end() ? found->second : nullptr;
@@ -304,10 +311,8 @@ FormWindow::Bound* FormWindow::BoundOf(HWND window)
 
 const Control& FormWindow::SurfaceModel(HWND surface) const
 {
-    if (surface != window_.get()) {
-        if (const auto found = byWindow_.find(surface); found != byWindow_.end()) return found->second->Applied;
-    }
-    return appliedWindow_;
+    const Bound* frame = BoundOf(surface);
+    return frame != nullptr ? frame->Applied : appliedWindow_;
 }
 
 void FormWindow::Sync()
@@ -317,6 +322,13 @@ void FormWindow::Sync()
     if (const int dpi = DpiOf(window_.get()); dpi != dpi_) Rescale(dpi);
 
     const auto fitWidths = SharedFitWidths(form_);
+    const BandPlace band = MeasureBand();
+    const bool placeAgain = band != bandPlace_;
+    bandPlace_ = band;
+    if (placeAgain) {
+        PlaceBand();
+        ::InvalidateRect(window_.get(), nullptr, FALSE);
+    }
     bool reorder = false;
     form_.ForEachControl([&](const Control& control) {
         if (control.Kind == ControlKind::Form) {
@@ -330,34 +342,53 @@ void FormWindow::Sync()
             bound.Surface = window_.get();
             if (control.Container != nullptr) {
                 if (HWND frame = WindowOf(control.Container->FullName()); frame != nullptr) bound.Surface = frame;
+            } else if (band_ && options_.Scrolls(control)) {
+                bound.Surface = band_.get();
+                bound.InBand = true;
             }
         }
         bound.SeenIn = sync_;
         const auto fit = fitWidths.find(&control);
-        if (Apply(bound, control, fit != fitWidths.end() ? fit->second : 0)) reorder = true;
+        if (Apply(bound, control, fit != fitWidths.end() ? fit->second : 0, placeAgain)) reorder = true;
+        ApplyTip(bound, control);
     });
 
     for (auto entry = bound_.begin(); entry != bound_.end();) {
-        Bound& gone = entry->second;
-        if (gone.SeenIn == sync_) {
+        if (entry->second.SeenIn == sync_) {
             ++entry;
             continue;
         }
-        if (gone.Window) {
-            // Destroyed after this message: the window may be the one whose notice is being handled.
-            ::ShowWindow(gone.Window.get(), SW_HIDE);
-            byWindow_.erase(gone.Window.get());
-            retired_.push_back(std::move(gone.Window));
-        } else if (!gone.Fresh && gone.Applied.Visible) {
-            Invalidate(gone.Surface, AreaOf(gone.Applied, dpi_));
-        }
+        Retire(entry->second);
         entry = bound_.erase(entry);
         reorder = true;
     }
     if (!retired_.empty()) ::PostMessageW(window_.get(), BuryMessage, 0, 0);
 
+    FitCells();
     if (reorder) Restack();
+    KeepOnScreen();
     MirrorFocus();
+}
+
+void FormWindow::Retire(Bound& bound)
+{
+    if (bound.HasTip) {
+        if (bound.Window) {
+            tips_->RemoveWindow(bound.Window.get());
+        } else {
+            tips_->RemoveArea(bound.Surface, reinterpret_cast<UINT_PTR>(&bound));
+        }
+        bound.HasTip = false;
+    }
+    if (bound.Window) {
+        // Destroyed after this message: the window may be the one whose notice is being handled.
+        ::ShowWindow(bound.Window.get(), SW_HIDE);
+        byWindow_.erase(bound.Window.get());
+        retired_.push_back(std::move(bound.Window));
+    } else if (!bound.Fresh && bound.Applied.Visible) {
+        const RECT was = PlaceOf(bound, bound.Applied);
+        ::InvalidateRect(bound.Surface, &was, FALSE);
+    }
 }
 
 void FormWindow::Rescale(int dpi)
@@ -393,8 +424,25 @@ void FormWindow::Place()
     ::GetWindowRect(window_.get(), &outer);
     const int width = outer.right - outer.left;
     const int height = outer.bottom - outer.top;
-    ::SetWindowPos(window_.get(), nullptr, area.left + (area.right - area.left - width) / 2,
-                   area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int top = std::max(area.top + (area.bottom - area.top - height) / 2, area.top);
+    ::SetWindowPos(window_.get(), nullptr, area.left + (area.right - area.left - width) / 2, top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormWindow::KeepOnScreen()
+{
+    if (!shown_ || !::IsWindowVisible(window_.get()) || ::IsIconic(window_.get()) || options_.Owner != nullptr) return;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(window_.get(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    RECT outer{};
+    ::GetWindowRect(window_.get(), &outer);
+    int top = outer.top;
+    if (outer.bottom > monitor.rcWork.bottom) top -= outer.bottom - monitor.rcWork.bottom;
+    top = std::max(top, static_cast<int>(monitor.rcWork.top));
+    if (top != outer.top) {
+        ::SetWindowPos(window_.get(), nullptr, outer.left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void FormWindow::BringToFront()
@@ -408,8 +456,11 @@ void FormWindow::ApplyWindow(const Control& window)
     const Control& applied = appliedWindow_;
     const bool fresh = windowFresh_;
     if (fresh || applied.Text != window.Text) ::SetWindowTextW(window_.get(), WideFromUtf8(window.Text).c_str());
-    if (fresh || applied.Width != window.Width || applied.Height != window.Height) {
-        const SIZE client{TwipsToPixels(form_.ClientAreaWidth(), dpi_), TwipsToPixels(form_.ClientAreaHeight(), dpi_)};
+    const SIZE client{TwipsToPixels(form_.ClientAreaWidth(), dpi_),
+                      band_ ? bandPlace_.Fit.ClientHeight : TwipsToPixels(form_.ClientAreaHeight(), dpi_)};
+    RECT now{};
+    ::GetClientRect(window_.get(), &now);
+    if (fresh || now.right != client.cx || now.bottom != client.cy) {
         const SIZE outer = OuterSize(client, WindowStyle(options_), 0, dpi_);
         ::SetWindowPos(window_.get(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -421,16 +472,16 @@ void FormWindow::ApplyWindow(const Control& window)
     windowFresh_ = false;
 }
 
-bool FormWindow::Apply(Bound& bound, const Control& control, int fitWidth)
+bool FormWindow::Apply(Bound& bound, const Control& control, int fitWidth, bool placeAgain)
 {
     const Control& applied = bound.Applied;
     const bool reorder = bound.Fresh || applied.Stacking != control.Stacking || applied.TabIndex != control.TabIndex ||
                          applied.Index != control.Index ||
                          (IsChildWindowKind(control.Kind) && (!bound.Window || NeedsNewWindow(applied, control)));
     if (IsChildWindowKind(control.Kind)) {
-        ApplyChild(bound, control);
+        ApplyChild(bound, control, placeAgain);
     } else {
-        ApplyPainted(bound, control, fitWidth);
+        ApplyPainted(bound, control, fitWidth, placeAgain);
     }
     bound.Applied = control;
     bound.Fresh = false;
@@ -440,6 +491,8 @@ bool FormWindow::Apply(Bound& bound, const Control& control, int fitWidth)
 void FormWindow::CreateChild(Bound& bound, const Control& control)
 {
     if (bound.Window) {
+        if (bound.HasTip) tips_->RemoveWindow(bound.Window.get());
+        bound.HasTip = false;
         byWindow_.erase(bound.Window.get());
         ::ShowWindow(bound.Window.get(), SW_HIDE);
         retired_.push_back(std::move(bound.Window));
@@ -450,13 +503,28 @@ void FormWindow::CreateChild(Bound& bound, const Control& control)
                                    0, bound.Surface, nullptr, ThisModule(), nullptr);
     if (child == nullptr) FailWith("cannot create a control");
     bound.Window.reset(child);
+    bound.ShownFont = nullptr;
     byWindow_[child] = &bound;
     if (control.Kind == ControlKind::Frame) {
-        ::SetWindowSubclass(child, &FormWindow::FrameProcedure, FrameSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        ::SetWindowSubclass(child, &FormWindow::SurfaceProcedure, SurfaceSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    } else if (control.Kind == ControlKind::TextBox) {
+        ::SetWindowSubclass(child, &FormWindow::TextBoxProcedure, TextBoxSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
 }
 
-void FormWindow::ApplyChild(Bound& bound, const Control& control)
+void FormWindow::SetFont(Bound& bound, const Control& control, HFONT font)
+{
+    if (bound.ShownFont == font) return;
+    ::SendMessageW(bound.Window.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    bound.ShownFont = font;
+    if (control.Kind == ControlKind::TextBox) {
+        // A new font brings the face's own margins; a cell keeps its narrow ones.
+        const int margin = ::MulDiv(TextBoxMargin, dpi_, StandardDpi);
+        ::SendMessageW(bound.Window.get(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+    }
+}
+
+void FormWindow::ApplyChild(Bound& bound, const Control& control, bool placeAgain)
 {
     bool fresh = bound.Fresh;
     if (!bound.Window || NeedsNewWindow(bound.Applied, control)) {
@@ -466,14 +534,13 @@ void FormWindow::ApplyChild(Bound& bound, const Control& control)
     HWND child = bound.Window.get();
     const Control& applied = bound.Applied;
 
-    if (fresh || PlaceChanged(applied, control)) {
-        const PixelRect place = ControlPixels(control, dpi_);
-        ::SetWindowPos(child, nullptr, place.Left, place.Top, place.Width, place.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (fresh || placeAgain || PlaceChanged(applied, control)) {
+        const RECT place = PlaceOf(bound, control);
+        ::SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (fresh || applied.Enabled != control.Enabled) ::EnableWindow(child, control.Enabled ? TRUE : FALSE);
-    if (fresh || FontChanged(applied, control)) {
-        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(gdi_.FontOf(control, dpi_)), TRUE);
-    }
+    if (fresh || FontChanged(applied, control)) SetFont(bound, control, gdi_.FontOf(control, dpi_));
     const bool textChanged = fresh || applied.Text != control.Text || applied.FontName != control.FontName;
     if (fresh || ColorsChanged(applied, control)) ::InvalidateRect(child, nullptr, TRUE);
 
@@ -482,9 +549,11 @@ void FormWindow::ApplyChild(Bound& bound, const Control& control)
         if (fresh || applied.MaxLength != control.MaxLength) {
             ::SendMessageW(child, EM_SETLIMITTEXT, static_cast<WPARAM>(std::max(control.MaxLength, 0)), 0);
         }
+        if (fresh || applied.Locked != control.Locked) ::SendMessageW(child, EM_SETREADONLY, control.Locked, 0);
         // Compared with the window itself: the user may have typed into it.
         // Writing only a different text keeps the caret where the user left it.
-        if (const std::wstring text = WideFromUtf8(ShownText(control)); WindowText(child) != text) {
+        // A locked box shows what FitCells makes of its text.
+        if (const std::wstring text = WideFromUtf8(ShownText(control)); !control.Locked && WindowText(child) != text) {
             ::SetWindowTextW(child, text.c_str());
         }
         break;
@@ -514,16 +583,182 @@ void FormWindow::ApplyChild(Bound& bound, const Control& control)
     if (fresh || applied.Visible != control.Visible) ::ShowWindow(child, control.Visible ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
-void FormWindow::ApplyPainted(Bound& bound, const Control& control, int fitWidth)
+void FormWindow::ApplyPainted(Bound& bound, const Control& control, int fitWidth, bool placeAgain)
 {
     const bool changed = bound.Fresh || bound.FitWidth != fitWidth || DrawingChanged(bound.Applied, control);
     bound.FitWidth = fitWidth;
-    if (!changed) return;
-    if (!bound.Fresh && bound.Applied.Visible) Invalidate(bound.Surface, AreaOf(bound.Applied, dpi_));
-    if (control.Visible) Invalidate(bound.Surface, AreaOf(control, dpi_));
+    // A band placed anew repaints its whole window (see Sync).
+    if (!changed || placeAgain) return;
+    if (!bound.Fresh && bound.Applied.Visible) {
+        const RECT was = PlaceOf(bound, bound.Applied);
+        ::InvalidateRect(bound.Surface, &was, FALSE);
+    }
+    if (control.Visible) {
+        const RECT place = PlaceOf(bound, control);
+        ::InvalidateRect(bound.Surface, &place, FALSE);
+    }
 }
 
-void FormWindow::Invalidate(HWND surface, const RECT& area) { ::InvalidateRect(surface, &area, FALSE); }
+void FormWindow::ApplyTip(Bound& bound, const Control& control)
+{
+    if (!tips_) return;
+    const bool wanted = !options_.ToolTip(control).empty();
+    if (bound.Window) {
+        if (wanted && !bound.HasTip) tips_->AddWindow(bound.Window.get());
+        if (!wanted && bound.HasTip) tips_->RemoveWindow(bound.Window.get());
+    } else {
+        const auto id = reinterpret_cast<UINT_PTR>(&bound);
+        if (wanted && !bound.HasTip) tips_->AddArea(bound.Surface, id, PlaceOf(bound, control));
+        if (wanted && bound.HasTip) tips_->MoveArea(bound.Surface, id, PlaceOf(bound, control));
+        if (!wanted && bound.HasTip) tips_->RemoveArea(bound.Surface, id);
+    }
+    bound.HasTip = wanted;
+}
+
+void FormWindow::FitCells()
+{
+    CellFitter fitter(gdi_, dpi_);
+    std::map<std::string, std::vector<std::pair<Bound*, CellFitter::ColumnCell>>> columns;
+    const auto show = [this](Bound& bound, const CellLook& look) {
+        SetFont(bound, bound.Applied, look.Font);
+        if (WindowText(bound.Window.get()) != look.Text) ::SetWindowTextW(bound.Window.get(), look.Text.c_str());
+    };
+    form_.ForEachControl([&](const Control& control) {
+        const CellOverflow overflow = OverflowOf(control);
+        if (overflow == CellOverflow::Scroll) return;
+        const auto found = bound_.find(control.FullName());
+        if (found == bound_.end() || !found->second.Window) return;
+        Bound& bound = found->second;
+        const int available = TextWidthOf(bound.Window.get());
+        if (overflow == CellOverflow::ShrinkColumn) {
+            columns[control.Name].push_back({&bound, {&control, available}});
+        } else {
+            show(bound, fitter.Elided(control, available));
+        }
+    });
+    for (const auto& [name, cells] : columns) {
+        std::vector<CellFitter::ColumnCell> column;
+        for (const auto& [bound, cell] : cells) column.push_back(cell);
+        const std::vector<CellLook> looks = fitter.Column(column);
+        for (std::size_t i = 0; i < cells.size(); ++i) show(*cells[i].first, looks[i]);
+    }
+}
+
+int FormWindow::ShiftOf(const Bound& bound, const Control& control) const
+{
+    if (bound.InBand) return -(bandPlace_.Top + scroll_);
+    if (!band_ || control.Container != nullptr) return 0;
+    const int top = control.Kind == ControlKind::Line ? std::min(control.Y1, control.Y2) : control.Top;
+    return TwipsToPixels(top, dpi_) >= bandPlace_.Bottom ? -bandPlace_.Fit.Shift : 0;
+}
+
+RECT FormWindow::PlaceOf(const Bound& bound, const Control& control) const
+{
+    return Shifted(AreaOf(control, dpi_), ShiftOf(bound, control));
+}
+
+int FormWindow::AvailableClientHeight() const
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(window_.get(), MONITOR_DEFAULTTONEAREST), &monitor)) return 0;
+    const SIZE frame = OuterSize({0, 0}, WindowStyle(options_), 0, dpi_);
+    return monitor.rcWork.bottom - monitor.rcWork.top - frame.cy;
+}
+
+FormWindow::BandPlace FormWindow::MeasureBand() const
+{
+    if (!band_) return {};
+    int top = 0;
+    int bottom = 0;
+    bool any = false;
+    form_.ForEachControl([&](const Control& control) {
+        if (control.Kind == ControlKind::Form || control.Container != nullptr || !options_.Scrolls(control)) return;
+        const RECT place = AreaOf(control, dpi_);
+        top = any ? std::min(top, static_cast<int>(place.top)) : place.top;
+        bottom = any ? std::max(bottom, static_cast<int>(place.bottom)) : place.bottom;
+        any = true;
+    });
+    const int clientHeight = TwipsToPixels(form_.ClientAreaHeight(), dpi_);
+    return {top, bottom,
+            FitBandToScreen(clientHeight, AvailableClientHeight(), top, bottom, TwipsToPixels(MinimumBandTwips, dpi_))};
+}
+
+void FormWindow::PlaceBand()
+{
+    if (!band_) return;
+    const int content = bandPlace_.Bottom - bandPlace_.Top;
+    scroll_ = std::clamp(scroll_, 0, std::max(0, content - bandPlace_.Fit.BandHeight));
+    // Under every other control of the window, as the rows are.
+    ::SetWindowPos(band_.get(), HWND_BOTTOM, 0, bandPlace_.Top, TwipsToPixels(form_.ClientAreaWidth(), dpi_),
+                   bandPlace_.Fit.BandHeight, SWP_NOACTIVATE);
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    scroll.nMax = std::max(0, content - 1);
+    scroll.nPage = static_cast<UINT>(bandPlace_.Fit.BandHeight);
+    scroll.nPos = scroll_;
+    ::SetScrollInfo(band_.get(), SB_VERT, &scroll, TRUE);
+    ::InvalidateRect(band_.get(), nullptr, FALSE);
+}
+
+void FormWindow::ScrollBandTo(int position)
+{
+    const int content = bandPlace_.Bottom - bandPlace_.Top;
+    position = std::clamp(position, 0, std::max(0, content - bandPlace_.Fit.BandHeight));
+    if (position == scroll_) return;
+    scroll_ = position;
+    // Every row's windows move to their new places at once, and the band is
+    // drawn anew as a whole, double-buffered: no copy of stale pixels, no flicker.
+    if (HDWP moves = ::BeginDeferWindowPos(static_cast<int>(bound_.size())); moves != nullptr) {
+        for (const auto& [name, bound] : bound_) {
+            if (!bound.InBand || !bound.Window || moves == nullptr) continue;
+            const RECT place = PlaceOf(bound, bound.Applied);
+            moves = ::DeferWindowPos(moves, bound.Window.get(), nullptr, place.left, place.top, 0, 0,
+                                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        if (moves != nullptr) ::EndDeferWindowPos(moves);
+    }
+    ::RedrawWindow(band_.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::SetScrollPos(band_.get(), SB_VERT, scroll_, TRUE);
+    for (auto& [name, bound] : bound_) {
+        if (bound.InBand && bound.HasTip && !bound.Window) {
+            tips_->MoveArea(bound.Surface, reinterpret_cast<UINT_PTR>(&bound), PlaceOf(bound, bound.Applied));
+        }
+    }
+}
+
+void FormWindow::OnScroll(UINT request)
+{
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_ALL;
+    ::GetScrollInfo(band_.get(), SB_VERT, &scroll);
+    const int step = TwipsToPixels(ScrollStepTwips, dpi_);
+    switch (request) {
+    case SB_LINEUP: ScrollBandTo(scroll_ - step); break;
+    case SB_LINEDOWN: ScrollBandTo(scroll_ + step); break;
+    case SB_PAGEUP: ScrollBandTo(scroll_ - static_cast<int>(scroll.nPage)); break;
+    case SB_PAGEDOWN: ScrollBandTo(scroll_ + static_cast<int>(scroll.nPage)); break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: ScrollBandTo(scroll.nTrackPos); break;
+    case SB_TOP: ScrollBandTo(0); break;
+    case SB_BOTTOM: ScrollBandTo(scroll.nMax); break;
+    default: break;
+    }
+}
+
+void FormWindow::ScrollIntoView(HWND child)
+{
+    RECT place{};
+    ::GetWindowRect(child, &place);
+    ::MapWindowPoints(nullptr, band_.get(), reinterpret_cast<POINT*>(&place), 2);
+    if (place.top < 0) {
+        ScrollBandTo(scroll_ + place.top);
+    } else if (place.bottom > bandPlace_.Fit.BandHeight) {
+        ScrollBandTo(scroll_ + place.bottom - bandPlace_.Fit.BandHeight);
+    }
+}
 
 void FormWindow::Restack()
 {
@@ -543,6 +778,9 @@ void FormWindow::Restack()
             ::SetWindowPos(child, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
             above = child;
         }
+    }
+    if (band_) {
+        ::SetWindowPos(band_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     for (const auto& [surface, drawn] : painted_) ::InvalidateRect(surface, nullptr, FALSE);
 }
@@ -596,11 +834,16 @@ void FormWindow::MoveFocus(int step)
     ::SetFocus(target.Window.get());
     // As a dialog does: the whole text of a box reached by Tab is selected.
     if (target.Applied.Kind == ControlKind::TextBox) ::SendMessageW(target.Window.get(), EM_SETSEL, 0, -1);
+    // A cell reached with the keyboard scrolls into view.
+    if (target.InBand) ScrollIntoView(target.Window.get());
 }
 
 bool FormWindow::TranslateKey(const MSG& message)
 {
-    if (message.message != WM_KEYDOWN || (message.wParam != VK_TAB && message.wParam != VK_RETURN)) return false;
+    if (message.message != WM_KEYDOWN ||
+        (message.wParam != VK_TAB && message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) {
+        return false;
+    }
     FormWindow* self = FromWindow(::GetAncestor(message.hwnd, GA_ROOT));
     if (self == nullptr || ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0) return false;
     const bool shift = ::GetKeyState(VK_SHIFT) < 0;
@@ -609,6 +852,12 @@ bool FormWindow::TranslateKey(const MSG& message)
         return true;
     }
     if (shift) return false;
+    if (message.wParam == VK_ESCAPE) {
+        // A window in front of another is a dialog: Escape closes it.
+        if (self->options_.Owner == nullptr) return false;
+        if (const auto closeRequest = self->handlers_.CloseRequest) closeRequest();
+        return true;
+    }
     const Bound* focused = self->BoundOf(::GetFocus());
     const std::string target = focused != nullptr && focused->Applied.Kind == ControlKind::CommandButton
                                    ? focused->Name
@@ -625,6 +874,14 @@ void FormWindow::ClickControl(const std::string& name)
     if (Control* control = form_.Find(name); control != nullptr && handlers_.Click) {
         const auto click = handlers_.Click;
         click(*control);
+    }
+}
+
+void FormWindow::DoubleClickControl(const std::string& name)
+{
+    if (Control* control = form_.Find(name); control != nullptr && handlers_.DoubleClick) {
+        const auto doubleClick = handlers_.DoubleClick;
+        doubleClick(*control);
     }
 }
 
@@ -708,12 +965,10 @@ void FormWindow::PaintSurface(HWND surface)
         UniqueBitmap bitmap(::CreateCompatibleBitmap(dc, width, height));
         if (memory && bitmap) {
             const SelectedObject target(memory.get(), bitmap.get());
-            ::SetViewportOrgEx(memory.get(), -area.left, -area.top, nullptr);
-            DrawSurface(surface, memory.get(), area);
-            ::SetViewportOrgEx(memory.get(), 0, 0, nullptr);
+            DrawSurface(surface, memory.get(), area, {-area.left, -area.top});
             ::BitBlt(dc, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
         } else {
-            DrawSurface(surface, dc, area);
+            DrawSurface(surface, dc, area, {0, 0});
         }
     }
     ::EndPaint(surface, &paint);
@@ -724,30 +979,33 @@ void FormWindow::PaintSurface(HWND surface)
     }
 }
 
-void FormWindow::DrawSurface(HWND surface, HDC dc, const RECT& area)
+void FormWindow::DrawSurface(HWND surface, HDC dc, const RECT& area, POINT origin)
 {
+    ::SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
     ::FillRect(dc, &area, gdi_.Brush(SurfaceModel(surface).BackColor));
-    if (surface != window_.get()) {
-        // The group box's own edge and caption, over the frame's colour.
+    if (BoundOf(surface) != nullptr) {
+        // A frame: the group box's own edge and caption, over the frame's colour.
         ::DefSubclassProc(surface, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     }
-    const auto drawn = painted_.find(surface);
-    if (drawn == painted_.end()) return;
-    Canvas canvas{dc, dpi_, gdi_};
-    for (const Bound* bound : drawn->second) {
-        const Control& control = bound->Applied;
-        if (!control.Visible) continue;
-        switch (control.Kind) {
-        case ControlKind::Label: PaintLabel(canvas, control, bound->FitWidth); break;
-        case ControlKind::Line: PaintLine(canvas, control); break;
-        case ControlKind::PictureBox: {
-            const int size = ::MulDiv(PictureSize, dpi_, StandardDpi);
-            PaintPicture(canvas, control, PictureIcon(size), size);
-            break;
-        }
-        default: break;
+    if (const auto drawn = painted_.find(surface); drawn != painted_.end()) {
+        Canvas canvas{dc, dpi_, gdi_};
+        for (const Bound* bound : drawn->second) {
+            const Control& control = bound->Applied;
+            if (!control.Visible) continue;
+            ::SetViewportOrgEx(dc, origin.x, origin.y + ShiftOf(*bound, control), nullptr);
+            switch (control.Kind) {
+            case ControlKind::Label: PaintLabel(canvas, control, bound->FitWidth); break;
+            case ControlKind::Line: PaintLine(canvas, control); break;
+            case ControlKind::PictureBox: {
+                const int size = ::MulDiv(PictureSize, dpi_, StandardDpi);
+                PaintPicture(canvas, control, PictureIcon(size), size);
+                break;
+            }
+            default: break;
+            }
         }
     }
+    ::SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
 }
 
 const FormWindow::Bound* FormWindow::LabelAt(HWND surface, POINT point) const
@@ -757,7 +1015,7 @@ const FormWindow::Bound* FormWindow::LabelAt(HWND surface, POINT point) const
     for (auto bound = drawn->second.rbegin(); bound != drawn->second.rend(); ++bound) {
         const Control& control = (*bound)->Applied;
         if (control.Kind != ControlKind::Label || !control.Visible) continue;
-        const RECT area = AreaOf(control, dpi_);
+        const RECT area = PlaceOf(**bound, control);
         if (::PtInRect(&area, point)) return *bound;
     }
     return nullptr;
@@ -767,8 +1025,10 @@ void FormWindow::OnMouse(HWND surface, UINT message, POINT point)
 {
     const Bound* label = LabelAt(surface, point);
     if (message != WM_LBUTTONUP) {
+        // The second press of a double click is a press as well.
         pressed_ = label != nullptr ? label->Name : std::string();
         if (label != nullptr) ::SetCapture(surface);
+        if (message == WM_LBUTTONDBLCLK && label != nullptr) DoubleClickControl(label->Name);
         return;
     }
     if (::GetCapture() == surface) ::ReleaseCapture();

@@ -15,6 +15,11 @@ namespace brelvon {
 // goes when the model unloads it. The hidden ButFocus button is the main
 // window's default button. `iconResource` names the program's icon among its
 // resources (0 for none). The form must outlive the binding.
+//
+// Beyond the model: each table row shows its details as a tool tip
+// (RowToolTip), a double click on a drive row opens its folder (FolderOfRow)
+// without running any handler of the form, and the rows scroll when the
+// window is taller than the screen.
 class MainFormBinding {
 public:
     MainFormBinding(MainForm& form, int iconResource);
@@ -26,6 +31,9 @@ public:
     void Show();
     // Mirrors both windows from the model.
     void Sync();
+    // A refresh the machine caused (see MainForm::MachineChanged), then the
+    // mirror. Call it from the message loop.
+    void MachineChanged();
 
     [[nodiscard]] FormWindow& Main() { return *main_; }
     // The About window while the model shows it, else nullptr.
@@ -34,10 +42,10 @@ public:
 private:
     // Every change of the form goes through here: `action` runs, then both
     // windows are mirrored, the About window brought to the front when it
-    // was asked for again. A later cause of refreshes (a timer, a drive
-    // arriving) enters the same way.
+    // was asked for again.
     void Act(const std::function<void()>& action);
     void SyncAbout(bool bringToFront);
+    void OpenRow(const Control& control);
 
     MainForm& form_;
     int iconResource_;

@@ -9,8 +9,9 @@
 #
 #   run-wine-window-tests.sh SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE
 #       the window of a drive file (named outside the ANSI code page): its
-#       size, Copy, the check boxes, Gb, FR, Tab, typing and Enter, About,
-#       E X I T, and French under LANG=fr_FR.UTF-8;
+#       size, Copy, the check boxes, Gb, FR, Tab, typing and Enter, locked
+#       cells, About and Escape, E X I T, French under LANG=fr_FR.UTF-8, and
+#       a window taller than the screen;
 #   run-wine-window-tests.sh --hung-share HELPER SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE
 #       the window of the Wine prefix's own drives, one of them a network
 #       drive on a share that never answers (HELPER is brelvon_hung_share):
@@ -33,13 +34,13 @@ if [[ "${1:-}" != --inside ]]; then
         mount_point="$(mktemp -d "${TMPDIR:-/tmp}/brelvon-hung-share.XXXXXX")"
         # Wine's server asks the share's size itself, from the thread that
         # serves all of Wine: it is answered, every program is not.
-        xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
+        xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" \
             "$helper" "$mount_point" wineserver -- "$0" --inside --hung-share "$mount_point" "${@:3}"
         status=$?
         rmdir "$mount_point" 2>/dev/null
         exit "$status"
     fi
-    exec xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$0" --inside "$@"
+    exec xvfb-run -a -s "-screen 0 1280x800x24 -dpi 96" "$0" --inside "$@"
 fi
 shift
 mode=window
@@ -62,18 +63,20 @@ make_prefix
 # --- the window ------------------------------------------------------------
 window_pid=""
 window=""
-start_window() { # start_window LANG ARGUMENTS...: starts brelvon.exe and waits for its window
+start_window() { # start_window LANG [--drives FILE] [SWITCHES...]: starts brelvon.exe and waits for its window
     local lang="$1"; shift
     "${plain_env[@]}" LANG="$lang" "$wine" "$brelvon_exe" "$@" >"$work/window.out" 2>"$work/window.err" &
     window_pid=$!
+    [ "${1:-}" != --drives ] || shift 2
     actions=()
+    [ $# -eq 0 ] || actions=(--args "$*")
     model
     window="$(timeout 60 xdotool search --sync --onlyvisible --name '^Brelvon v' | head -n 1)"
     [ -n "$window" ]
 }
-close_window() { # ends the window through its exit button, or else by force
+close_window() { # close_window [UP]: ends the window through its exit button (UP pixels higher), or else by force
     [ -n "$window_pid" ] || return 0
-    click ButExit
+    click ButExit "${1:-0}"
     # Wine without a window manager waits two seconds for one as it hides each window.
     for _ in $(seq 150); do kill -0 "$window_pid" 2>/dev/null || break; sleep 0.2; done
     kill "$window_pid" 2>/dev/null
@@ -90,27 +93,31 @@ model() { # model [ACTION...]: adds the actions, then takes the probe's snapshot
     actions+=("$@")
     "$probe" --drives "$drives" "${actions[@]}" >"$snapshot"
 }
-click() { # click NAME: a left click in the middle of a control, placed as the last snapshot says
+click() { # click NAME [UP]: a left click in the middle of a control, placed as the last snapshot says, UP pixels higher
     local x y
     read -r x y < <(jq -r --arg name "$1" '.controls as $c | $c[$name] as $x
         | ($c[$x.Container // ""] // {Left: 0, Top: 0}) as $frame
         | [$frame.Left + $x.Left + $x.Width / 2, $frame.Top + $x.Top + $x.Height / 2]
         | map(. * 96 / 1440 | floor) | "\(.[0]) \(.[1])"' "$snapshot")
-    xdotool mousemove --window "$window" "$x" "$y" click 1
+    xdotool mousemove --window "$window" "$x" "$((y - ${2:-0}))" click 1
 }
 
 # What the window shows: its text boxes, check boxes and option buttons, as
 # brelvon-window-reader.exe reads them, sorted; and the same made from the
-# snapshot ("S" in the Symbol face is the sigma the window draws).
+# snapshot ("S" in the Symbol face is the sigma the window draws). A text is
+# compared without the blanks around it and with every kind of space as one
+# (a cell shows its text without padding and in spaces its face has); the
+# sample's labels fit their cells, so none is cut.
+normalised() { sed -e 's/\xe2\x80\xaf/ /g; s/\xc2\xa0/ /g' -e $'s/\t */\t/g; s/ *$//; s/ *\t/\t/g' | sort; }
 shown() {
-    "$wine" "$reader_exe" "Brelvon v" 2>/dev/null | tr -d '\r' | grep -E $'^(edit|check|option)\t' | sort
+    "$wine" "$reader_exe" "Brelvon v" 2>/dev/null | tr -d '\r' | grep -E $'^(edit|check|option)\t' | normalised
 }
 modelled() {
     jq -r '.controls[] | select(.Visible)
         | if .Kind == "TextBox" then "edit\t" + (if .FontName == "Symbol" then .Text | gsub("S"; "Σ") else .Text end)
           elif .Kind == "CheckBox" then "check\t\(.Caption)\t\(.Value)"
           elif .Kind == "OptionButton" then "option\t\(.Caption)\t\(if .Value then 1 else 0 end)"
-          else empty end' "$snapshot" | sort
+          else empty end' "$snapshot" | normalised
 }
 check_shown() { # check_shown NAME: the window shows the snapshot, within ten seconds
     modelled >"$work/modelled"
@@ -198,7 +205,9 @@ if [ "$mode" = window ]; then
     xdotool key shift+Tab
     check "Shift+Tab goes to the last control of the focus order (FR)" focus_is option FR
     xdotool key Tab Tab
-    check "Tab goes round to the first cell" focus_is edit " C "
+    check "Tab goes round to the first cell" focus_is edit "C"
+    xdotool type x
+    check_shown "a table cell takes no typing"
     click TextRed
     xdotool key End BackSpace BackSpace BackSpace
     xdotool type 1234
@@ -216,6 +225,10 @@ if [ "$mode" = window ]; then
     wanted="$(jq -r '.controls.frmAbout | [.Width - 90, .Height - 420] | map(. * 96 / 1440 | round)
         | "client\t\(.[0])\t\(.[1])"' "$snapshot")"
     check "About opens the About window, of its model's size" test -n "$about" -a "$about_client" = "$wanted"
+    xdotool key Escape
+    for _ in $(seq 25); do xdotool search --onlyvisible --name '^ About$' >/dev/null || break; sleep 0.2; done
+    check "Escape closes it" bash -c '! xdotool search --onlyvisible --name "^ About$" >/dev/null'
+    model --close-about
     close_window
     status=$?
     check "E X I T ends the program with status 0" test "$status" -eq 0
@@ -225,6 +238,23 @@ if [ "$mode" = window ]; then
         close_window
     else
         fail "under LANG=fr_FR.UTF-8 the window is French" "$(cat "$work/window.err")"
+    fi
+
+    # Twenty-four drives make a window taller than the 800-pixel screen: it
+    # fits the screen, its rows scroll, and the strip below them moves up by
+    # what the rows lost.
+    drives="$source_dir/tests/data/drives/twenty-four.json"
+    if start_window en_US.UTF-8 --drives "$drives" -Cd1 -Rd1 -Nd1; then
+        read -r _ _ height < <("$wine" "$reader_exe" "Brelvon v" | tr -d '\r' | grep $'^client\t')
+        full="$(jq -r '.controls.Form1.Height - 420 | . * 96 / 1440 | round' "$snapshot")"
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        check "a window taller than the screen fits it ($height of $full pixels shown)" \
+            test "$height" -lt "$full" -a "$((Y + HEIGHT))" -le 800
+        close_window "$((full - height))"
+        status=$?
+        check "and its exit button, moved up with the strip below the rows, ends it" test "$status" -eq 0
+    else
+        fail "a window taller than the screen fits it" "$(cat "$work/window.err")"
     fi
     finish
 fi

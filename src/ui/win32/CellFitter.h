@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/Control.h"
+#include "ui/win32/GdiCache.h"
+#include "ui/win32/Handles.h"
+
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace brelvon {
+
+// What a locked text box shows: its text and the font it is drawn in.
+struct CellLook {
+    HFONT Font = nullptr;
+    std::wstring Text;
+};
+
+// Makes what locked text boxes show, as CellOverflow says, measured with the
+// fonts Windows draws them in: the text the control must show (TextToShow),
+// with the narrow spaces its face lacks turned into one it has
+// (WithSpacesTheFaceHas), cut with an ellipsis (ElideToFit) or drawn smaller
+// for the whole column (FittingPointSize).
+class CellFitter {
+public:
+    CellFitter(GdiCache& gdi, int dpi);
+
+    // A label cell: its own font, the text cut to `available` pixels.
+    [[nodiscard]] CellLook Elided(const Control& cell, int available);
+
+    // The cells of one column, each with the pixels its text has: all at the
+    // largest size at which every text fits, no cell above its own size.
+    struct ColumnCell {
+        const Control* Cell = nullptr;
+        int Available = 0;
+    };
+    [[nodiscard]] std::vector<CellLook> Column(const std::vector<ColumnCell>& cells);
+
+private:
+    [[nodiscard]] HFONT FontAt(const Control& cell, double pointSize);
+    // The text a cell shows in a font, UTF-8.
+    [[nodiscard]] std::string TextIn(const Control& cell, HFONT font);
+    [[nodiscard]] int Width(HFONT font, const std::string& text);
+
+    GdiCache& gdi_;
+    int dpi_;
+    UniqueMemoryDc dc_;
+};
+
+}  // namespace brelvon

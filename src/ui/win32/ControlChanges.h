@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/Control.h"
+
+#include <windows.h>
+
+namespace brelvon {
+
+// Which controls are the system's own child windows, what those windows are
+// made of, and which changes of a control a window must be told of.
+
+// Text boxes, buttons, check boxes, option buttons and frames; the window
+// draws labels, lines and picture boxes itself.
+[[nodiscard]] bool IsChildWindowKind(ControlKind kind);
+
+// A command button whose face is not the system's is drawn by the window.
+[[nodiscard]] bool DrawnButton(const Control& control);
+
+// The window class and styles of a control's child window; fixed for the
+// window's life.
+struct ChildClass {
+    const wchar_t* Name = L"BUTTON";
+    DWORD Style = 0;
+    DWORD ExtendedStyle = 0;
+};
+[[nodiscard]] ChildClass ChildClassOf(const Control& control);
+
+// Whether a control changed in what its child window was made of, so that it
+// needs a new one.
+[[nodiscard]] bool NeedsNewWindow(const Control& applied, const Control& control);
+
+[[nodiscard]] bool PlaceChanged(const Control& applied, const Control& control);
+[[nodiscard]] bool FontChanged(const Control& applied, const Control& control);
+[[nodiscard]] bool ColorsChanged(const Control& applied, const Control& control);
+// Whether anything a label, line or picture box draws differs.
+[[nodiscard]] bool DrawingChanged(const Control& applied, const Control& control);
+
+// Lowest in the model's stacking first; among equals, the higher index lies lower.
+[[nodiscard]] bool LowerFirst(const Control& a, const Control& b);
+
+}  // namespace brelvon
