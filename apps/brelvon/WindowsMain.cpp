@@ -7,13 +7,15 @@
 #include "refresh/MainForm.h"
 #include "startup/CommandLine.h"
 #include "startup/Startup.h"
+#include "startup/WindowProgram.h"
+#include "ui/win32/MachineWatch.h"
 #include "ui/win32/MainFormBinding.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/UnhandledErrorBox.h"
 #include "ui/win32/Win32Clipboard.h"
 
-#include <algorithm>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,36 +24,6 @@
 #include <commctrl.h>
 
 namespace {
-
-constexpr const char* ProgramName = "brelvon";
-// Not in the help: ends the program right after the window's first paint,
-// so that start-up can be timed.
-constexpr const char* QuitAfterShownOption = "--quit-after-shown";
-constexpr int BadUsageStatus = 2;
-
-constexpr const char* Usage = R"(Usage: brelvon [SWITCHES] [--drives FILE]
-Shows every drive of the machine in one window: label, size, free and used
-space, a usage bar per drive, subtotals per category and a total.
-
-Switches, found anywhere in the arguments (or, when there are none, in the
-program's file name):
-  -Nd1, -Nd0   list, or do not list, network drives
-  -Rd1, -Rd0   list, or do not list, removable drives
-  -Cd1, -Cd0   list, or do not list, CD-ROM drives
-  -UMb, -UGb   sizes in megabytes or gigabytes
-  -LEn, -LFr   English or French interface
-  -MnN         blue limit: drives less than N % used are blue (N from 0 to 100)
-  -MxN         red limit: drives more than N % used are red (N from 0 to 100)
-
-Options:
-  --drives FILE  show the drives recorded in a JSON drive file instead of
-                 this machine's
-  --help         show this help and exit
-  --version      show the version and exit
-
-Exit status: 0 when the window is closed, 1 after an unexpected error (also
-shown in a message box), 2 for a bad command line or an unusable drive file.
-)";
 
 // A standard stream of the program: its own when it was started with one (a
 // redirection, a pipe), else the console it was started from; nullptr when
@@ -84,8 +56,8 @@ void Tell(const std::string& text, bool error)
 
 int Fail(const std::string& message)
 {
-    Tell(std::string(ProgramName) + ": " + message + "\n", true);
-    return BadUsageStatus;
+    Tell(std::string(brelvon::WindowProgramName) + ": " + message + "\n", true);
+    return brelvon::BadUsageStatus;
 }
 
 }  // namespace
@@ -93,15 +65,13 @@ int Fail(const std::string& message)
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/)
 {
     std::vector<std::string> arguments = brelvon::ProcessArguments();
-    const auto quitOption = std::find(arguments.begin() + std::min<std::ptrdiff_t>(1, std::ssize(arguments)),
-                                      arguments.end(), QuitAfterShownOption);
-    const bool quitAfterShown = quitOption != arguments.end();
-    if (quitAfterShown) arguments.erase(quitOption);
+    const bool quitAfterShown = brelvon::TakeQuitAfterShown(arguments);
 
-    const brelvon::CommandLine line = brelvon::ParseCommandLine(arguments, brelvon::CommandLineRules{});
+    const brelvon::CommandLine line =
+        brelvon::ParseCommandLine(arguments, brelvon::CommandLineRules{.AcceptNoFollow = true});
     if (!line.Error.empty()) return Fail(line.Error);
     if (line.Help) {
-        Tell(Usage, false);
+        Tell(brelvon::WindowUsage(), false);
         return 0;
     }
     if (line.Version) {
@@ -117,10 +87,10 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     }
 
     // The system's own controls in their current look (the manifest asks for version 6).
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
 
-    brelvon::UnhandledErrorBox errors(ProgramName, services.Application.Title);
+    brelvon::UnhandledErrorBox errors(brelvon::WindowProgramName, services.Application.Title);
     try {
         brelvon::Win32Clipboard clipboard;
         services.SystemClipboard = &clipboard;
@@ -133,6 +103,10 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
 
         brelvon::MainFormBinding binding(form, BRELVON_ICON_RESOURCE);
         binding.Show();
+        // The window follows the machine: a refresh when a drive comes or
+        // goes, and every few seconds while it is shown.
+        std::optional<brelvon::MachineWatch> watch;
+        if (!line.NoFollow) watch.emplace(binding.Main(), [&binding] { binding.MachineChanged(); });
         if (quitAfterShown) binding.Main().OnFirstPainted([] { ::PostQuitMessage(0); });
         const int status = brelvon::RunMessageLoop();
         // Timed start-ups end as a bare window program does, the windows going

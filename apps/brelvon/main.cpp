@@ -5,6 +5,7 @@
 #include "refresh/MainForm.h"
 #include "startup/CommandLine.h"
 #include "startup/Startup.h"
+#include "startup/WindowProgram.h"
 #include "ui/qt/FontFaces.h"
 #include "ui/qt/MachineWatch.h"
 #include "ui/qt/MainFormBinding.h"
@@ -16,7 +17,6 @@
 #include <QApplication>
 #include <QIcon>
 
-#include <algorithm>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -29,49 +29,14 @@
 
 namespace {
 
-constexpr const char* ProgramName = "brelvon";
-// Not in the help: ends the program right after the window's first paint,
-// so that start-up can be timed.
-constexpr const char* QuitAfterShownOption = "--quit-after-shown";
-constexpr int BadUsageStatus = 2;
 constexpr int NoDisplayStatus = 1;
 constexpr const char* NoDisplayLine =
     "brelvon: no display to show the window on; brelvon-report prints the same table in a terminal";
 
-constexpr const char* Usage = R"(Usage: brelvon [SWITCHES] [--drives FILE]
-Shows every drive of the machine in one window: label, size, free and used
-space, a usage bar per drive, subtotals per category and a total.
-
-Switches, found anywhere in the arguments (or, when there are none, in the
-program's file name):
-  -Nd1, -Nd0   list, or do not list, network drives
-  -Rd1, -Rd0   list, or do not list, removable drives
-  -Cd1, -Cd0   list, or do not list, CD-ROM drives
-  -UMb, -UGb   sizes in megabytes or gigabytes
-  -LEn, -LFr   English or French interface
-  -MnN         blue limit: drives less than N % used are blue (N from 0 to 100)
-  -MxN         red limit: drives more than N % used are red (N from 0 to 100)
-
-Options:
-  --drives FILE  show the drives recorded in a JSON drive file instead of
-                 this machine's
-  --no-follow    show the drives as they were at the last click: no refresh
-                 when drives are mounted or removed, nor every 10 seconds
-                 while the window is shown
-  --help         show this help and exit
-  --version      show the version and exit
-
-Exit status: 0 when the window is closed, 1 after an unexpected error (also
-shown in a message box) or without a display, 2 for a bad command line or an
-unusable drive file.
-
-Brelvon is free software under the MIT licence.
-)";
-
 int Fail(const std::string& message)
 {
-    std::cerr << ProgramName << ": " << message << '\n';
-    return BadUsageStatus;
+    std::cerr << brelvon::WindowProgramName << ": " << message << '\n';
+    return brelvon::BadUsageStatus;
 }
 
 }  // namespace
@@ -79,15 +44,13 @@ int Fail(const std::string& message)
 int main(int argc, char** argv)
 {
     std::vector<std::string> arguments(argv, argv + argc);
-    const auto quitOption = std::find(arguments.begin() + std::min(argc, 1), arguments.end(), QuitAfterShownOption);
-    const bool quitAfterShown = quitOption != arguments.end();
-    if (quitAfterShown) arguments.erase(quitOption);
+    const bool quitAfterShown = brelvon::TakeQuitAfterShown(arguments);
 
     const brelvon::CommandLine line =
         brelvon::ParseCommandLine(arguments, brelvon::CommandLineRules{.AcceptNoFollow = true});
     if (!line.Error.empty()) return Fail(line.Error);
     if (line.Help) {
-        std::cout << Usage;
+        std::cout << brelvon::WindowUsage();
         return 0;
     }
     if (line.Version) {
@@ -123,7 +86,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(icon);
 
     brelvon::QtClipboard clipboard;
-    brelvon::UnhandledErrorReport errors(ProgramName, facts.Title);
+    brelvon::UnhandledErrorReport errors(brelvon::WindowProgramName, facts.Title);
     services.SystemClipboard = &clipboard;
     services.OnUnhandledError = [&errors](const std::exception& error) { errors.Report(error); };
     services.EndProgram = [] { QCoreApplication::exit(0); };

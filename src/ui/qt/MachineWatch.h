@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/shared/FollowTimes.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -25,8 +27,8 @@ namespace brelvon {
 class MachineWatch final : public QObject {
     Q_OBJECT
 public:
-    static constexpr std::chrono::milliseconds SettleTime{300};
-    static constexpr std::chrono::milliseconds Period{10'000};
+    static constexpr std::chrono::milliseconds SettleTime = FollowSettleTime;
+    static constexpr std::chrono::milliseconds Period = FollowPeriod;
 
     // `refresh` runs each time a refresh is due. `mountTable` is a descriptor
     // that signals mount-table changes, -1 for none; `acknowledge` takes a

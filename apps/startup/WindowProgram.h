@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace brelvon {
+
+// What the window programs share of their command line, whichever binding
+// draws the window: brelvon (Qt) and brelvon.exe (Win32).
+
+inline constexpr const char* WindowProgramName = "brelvon";
+// The status of a command line or drive file the program cannot use.
+inline constexpr int BadUsageStatus = 2;
+
+// The text of --help.
+[[nodiscard]] const char* WindowUsage();
+
+// Takes the option that ends the program right after the window's first
+// paint (so that start-up can be timed; not in the help) out of `arguments`,
+// the program's path first. Returns whether it was there.
+[[nodiscard]] bool TakeQuitAfterShown(std::vector<std::string>& arguments);
+
+}  // namespace brelvon
