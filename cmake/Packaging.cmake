@@ -9,10 +9,7 @@ set(CPACK_STRIP_FILES ON)
 if(WIN32)
     # brelvon-1.26-win64.zip: one folder with both programs, the README, the
     # licence and the example drive file.
-    install(FILES README.md DESTINATION .)
-    if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
-        install(FILES LICENSE DESTINATION .)
-    endif()
+    install(FILES README.md LICENSE DESTINATION .)
     set(CPACK_GENERATOR ZIP)
     set(CPACK_PACKAGE_FILE_NAME "brelvon-${BRELVON_SHOWN_VERSION}-win64")
     include(CPack)
