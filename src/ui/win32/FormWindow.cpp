@@ -66,12 +66,11 @@ std::wstring WindowText(HWND window)
     return text;
 }
 
-// The pixels a text box gives its text: inside its edge and margins.
-int TextWidthOf(HWND textBox)
+// What a check box or option button shows of the model's Value.
+WPARAM CheckStateOf(const Control& control)
 {
-    RECT inside{};
-    ::SendMessageW(textBox, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&inside));
-    return inside.right - inside.left;
+    if (control.Value == 1) return BST_CHECKED;
+    return control.Value == 2 && control.Kind == ControlKind::CheckBox ? BST_INDETERMINATE : BST_UNCHECKED;
 }
 
 DWORD WindowStyle(const FormWindowOptions& options)
@@ -120,7 +119,6 @@ FormWindow::FormWindow(Form& form, FormWindowHandlers handlers, FormWindowOption
         if (!band_) FailWith("cannot create the band of rows");
         ::ShowWindow(band_.get(), SW_SHOWNA);
     }
-    if (options_.ToolTip) tips_ = std::make_unique<ToolTips>(window);
     UpdateIcons();
 }
 
@@ -219,6 +217,15 @@ LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         if (band_) return ::SendMessageW(band_.get(), message, wParam, lParam);
         break;
     case FirstPaintedMessage:
+        // Tool tips wait until the window shows: no one can point at it before.
+        if (options_.ToolTip && !tips_) {
+            tips_ = std::make_unique<ToolTips>(window_.get());
+            form_.ForEachControl([this](const Control& control) {
+                if (const auto bound = bound_.find(control.FullName()); bound != bound_.end()) {
+                    ApplyTip(bound->second, control);
+                }
+            });
+        }
         if (firstPainted_) std::exchange(firstPainted_, nullptr)();
         return 0;
     case BuryMessage: retired_.clear(); return 0;
@@ -321,7 +328,6 @@ void FormWindow::Sync()
     const RaisedFlag syncing(syncing_);
     if (const int dpi = DpiOf(window_.get()); dpi != dpi_) Rescale(dpi);
 
-    const auto fitWidths = SharedFitWidths(form_);
     const BandPlace band = MeasureBand();
     const bool placeAgain = band != bandPlace_;
     bandPlace_ = band;
@@ -329,27 +335,49 @@ void FormWindow::Sync()
         PlaceBand();
         ::InvalidateRect(window_.get(), nullptr, FALSE);
     }
-    bool reorder = false;
+    // Every control has its record; those that need a new child window are
+    // made first, lowest in the stacking first, so that each lies on top of
+    // those made before it: the model's stacking then needs no move. A
+    // frame's controls come after the frames.
+    std::vector<std::pair<Bound*, const Control*>> unmade;
+    form_.ForEachControl([&](const Control& control) {
+        if (control.Kind == ControlKind::Form) return;
+        auto [entry, created] = bound_.try_emplace(control.FullName());
+        Bound& bound = entry->second;
+        if (created) bound.Name = entry->first;
+        bound.SeenIn = sync_;
+        if (IsChildWindowKind(control.Kind) && (!bound.Window || NeedsNewWindow(bound.Applied, control))) {
+            unmade.emplace_back(&bound, &control);
+        }
+    });
+    std::sort(unmade.begin(), unmade.end(), [](const auto& a, const auto& b) {
+        const bool aInFrame = a.second->Container != nullptr;
+        const bool bInFrame = b.second->Container != nullptr;
+        return aInFrame != bInFrame ? bInFrame : LowerFirst(*b.second, *a.second);
+    });
+    const std::unordered_map<const Control*, CellLook> looks = CellLooks();
+    const auto lookOf = [&looks](const Control& control) {
+        const auto look = looks.find(&control);
+        return look != looks.end() ? &look->second : nullptr;
+    };
+    for (const auto& [bound, control] : unmade) {
+        PlaceOnSurface(*bound, *control);
+        CreateChild(*bound, *control, lookOf(*control));
+    }
+
+    bool reorder = !unmade.empty();
+    const auto fitWidths = SharedFitWidths(form_);
     form_.ForEachControl([&](const Control& control) {
         if (control.Kind == ControlKind::Form) {
             ApplyWindow(control);
             return;
         }
-        auto [entry, created] = bound_.try_emplace(control.FullName());
-        Bound& bound = entry->second;
-        if (created) {
-            bound.Name = entry->first;
-            bound.Surface = window_.get();
-            if (control.Container != nullptr) {
-                if (HWND frame = WindowOf(control.Container->FullName()); frame != nullptr) bound.Surface = frame;
-            } else if (band_ && options_.Scrolls(control)) {
-                bound.Surface = band_.get();
-                bound.InBand = true;
-            }
-        }
-        bound.SeenIn = sync_;
+        Bound& bound = bound_.at(control.FullName());
+        PlaceOnSurface(bound, control);
         const auto fit = fitWidths.find(&control);
-        if (Apply(bound, control, fit != fitWidths.end() ? fit->second : 0, placeAgain)) reorder = true;
+        if (Apply(bound, control, fit != fitWidths.end() ? fit->second : 0, lookOf(control), placeAgain)) {
+            reorder = true;
+        }
         ApplyTip(bound, control);
     });
 
@@ -364,10 +392,21 @@ void FormWindow::Sync()
     }
     if (!retired_.empty()) ::PostMessageW(window_.get(), BuryMessage, 0, 0);
 
-    FitCells();
     if (reorder) Restack();
     KeepOnScreen();
     MirrorFocus();
+}
+
+void FormWindow::PlaceOnSurface(Bound& bound, const Control& control)
+{
+    if (bound.Surface != nullptr) return;
+    bound.Surface = window_.get();
+    if (control.Container != nullptr) {
+        if (HWND frame = WindowOf(control.Container->FullName()); frame != nullptr) bound.Surface = frame;
+    } else if (band_ && options_.Scrolls(control)) {
+        bound.Surface = band_.get();
+        bound.InBand = true;
+    }
 }
 
 void FormWindow::Retire(Bound& bound)
@@ -472,14 +511,13 @@ void FormWindow::ApplyWindow(const Control& window)
     windowFresh_ = false;
 }
 
-bool FormWindow::Apply(Bound& bound, const Control& control, int fitWidth, bool placeAgain)
+bool FormWindow::Apply(Bound& bound, const Control& control, int fitWidth, const CellLook* look, bool placeAgain)
 {
     const Control& applied = bound.Applied;
     const bool reorder = bound.Fresh || applied.Stacking != control.Stacking || applied.TabIndex != control.TabIndex ||
-                         applied.Index != control.Index ||
-                         (IsChildWindowKind(control.Kind) && (!bound.Window || NeedsNewWindow(applied, control)));
+                         applied.Index != control.Index;
     if (IsChildWindowKind(control.Kind)) {
-        ApplyChild(bound, control, placeAgain);
+        ApplyChild(bound, control, look, placeAgain);
     } else {
         ApplyPainted(bound, control, fitWidth, placeAgain);
     }
@@ -488,7 +526,7 @@ bool FormWindow::Apply(Bound& bound, const Control& control, int fitWidth, bool 
     return reorder;
 }
 
-void FormWindow::CreateChild(Bound& bound, const Control& control)
+void FormWindow::CreateChild(Bound& bound, const Control& control, const CellLook* look)
 {
     if (bound.Window) {
         if (bound.HasTip) tips_->RemoveWindow(bound.Window.get());
@@ -498,13 +536,29 @@ void FormWindow::CreateChild(Bound& bound, const Control& control)
         retired_.push_back(std::move(bound.Window));
         ::PostMessageW(window_.get(), BuryMessage, 0, 0);
     }
+    // Made with its place, text, state and visibility, so that nothing is written twice.
     const ChildClass kind = ChildClassOf(control);
-    HWND child = ::CreateWindowExW(kind.ExtendedStyle, kind.Name, L"", WS_CHILD | WS_CLIPSIBLINGS | kind.Style, 0, 0, 0,
-                                   0, bound.Surface, nullptr, ThisModule(), nullptr);
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.Style;
+    if (control.Visible) style |= WS_VISIBLE;
+    if (!control.Enabled) style |= WS_DISABLED;
+    if (control.Kind == ControlKind::TextBox && control.Locked) style |= ES_READONLY;
+    const std::wstring text = look != nullptr ? look->Text : WideFromUtf8(ShownText(control));
+    const RECT place = PlaceOf(bound, control);
+    HWND child = ::CreateWindowExW(kind.ExtendedStyle, kind.Name, text.c_str(), style, place.left, place.top,
+                                   place.right - place.left, place.bottom - place.top, bound.Surface, nullptr,
+                                   ThisModule(), nullptr);
     if (child == nullptr) FailWith("cannot create a control");
     bound.Window.reset(child);
     bound.ShownFont = nullptr;
+    bound.MadeIn = sync_;
     byWindow_[child] = &bound;
+    SetFont(bound, control, look != nullptr ? look->Font : gdi_.FontOf(control, dpi_));
+    if (control.Kind == ControlKind::TextBox && control.MaxLength > 0) {
+        ::SendMessageW(child, EM_SETLIMITTEXT, static_cast<WPARAM>(control.MaxLength), 0);
+    }
+    if (control.Kind == ControlKind::CheckBox || control.Kind == ControlKind::OptionButton) {
+        ::SendMessageW(child, BM_SETCHECK, CheckStateOf(control), 0);
+    }
     if (control.Kind == ControlKind::Frame) {
         ::SetWindowSubclass(child, &FormWindow::SurfaceProcedure, SurfaceSubclassId, reinterpret_cast<DWORD_PTR>(this));
     } else if (control.Kind == ControlKind::TextBox) {
@@ -515,7 +569,8 @@ void FormWindow::CreateChild(Bound& bound, const Control& control)
 void FormWindow::SetFont(Bound& bound, const Control& control, HFONT font)
 {
     if (bound.ShownFont == font) return;
-    ::SendMessageW(bound.Window.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    // A window made in this Sync paints for the first time after it.
+    ::SendMessageW(bound.Window.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), bound.MadeIn != sync_);
     bound.ShownFont = font;
     if (control.Kind == ControlKind::TextBox) {
         // A new font brings the face's own margins; a cell keeps its narrow ones.
@@ -524,15 +579,13 @@ void FormWindow::SetFont(Bound& bound, const Control& control, HFONT font)
     }
 }
 
-void FormWindow::ApplyChild(Bound& bound, const Control& control, bool placeAgain)
+void FormWindow::ApplyChild(Bound& bound, const Control& control, const CellLook* look, bool placeAgain)
 {
-    bool fresh = bound.Fresh;
-    if (!bound.Window || NeedsNewWindow(bound.Applied, control)) {
-        CreateChild(bound, control);
-        fresh = true;
-    }
+    // A window made in this Sync was made as the control is.
+    if (bound.MadeIn == sync_) return;
     HWND child = bound.Window.get();
     const Control& applied = bound.Applied;
+    const bool fresh = bound.Fresh;
 
     if (fresh || placeAgain || PlaceChanged(applied, control)) {
         const RECT place = PlaceOf(bound, control);
@@ -540,7 +593,11 @@ void FormWindow::ApplyChild(Bound& bound, const Control& control, bool placeAgai
                        SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if (fresh || applied.Enabled != control.Enabled) ::EnableWindow(child, control.Enabled ? TRUE : FALSE);
-    if (fresh || FontChanged(applied, control)) SetFont(bound, control, gdi_.FontOf(control, dpi_));
+    if (look != nullptr) {
+        SetFont(bound, control, look->Font);
+    } else if (fresh || FontChanged(applied, control)) {
+        SetFont(bound, control, gdi_.FontOf(control, dpi_));
+    }
     const bool textChanged = fresh || applied.Text != control.Text || applied.FontName != control.FontName;
     if (fresh || ColorsChanged(applied, control)) ::InvalidateRect(child, nullptr, TRUE);
 
@@ -552,18 +609,15 @@ void FormWindow::ApplyChild(Bound& bound, const Control& control, bool placeAgai
         if (fresh || applied.Locked != control.Locked) ::SendMessageW(child, EM_SETREADONLY, control.Locked, 0);
         // Compared with the window itself: the user may have typed into it.
         // Writing only a different text keeps the caret where the user left it.
-        // A locked box shows what FitCells makes of its text.
-        if (const std::wstring text = WideFromUtf8(ShownText(control)); !control.Locked && WindowText(child) != text) {
-            ::SetWindowTextW(child, text.c_str());
-        }
+        // A locked box shows its look (see CellLooks).
+        const std::wstring text = look != nullptr ? look->Text : WideFromUtf8(ShownText(control));
+        if (WindowText(child) != text) ::SetWindowTextW(child, text.c_str());
         break;
     }
     case ControlKind::CheckBox:
     case ControlKind::OptionButton: {
         if (textChanged) ::SetWindowTextW(child, WideFromUtf8(ShownText(control)).c_str());
-        const WPARAM state = control.Value == 1                                            ? BST_CHECKED
-                             : control.Value == 2 && control.Kind == ControlKind::CheckBox ? BST_INDETERMINATE
-                                                                                           : BST_UNCHECKED;
+        const WPARAM state = CheckStateOf(control);
         if (static_cast<WPARAM>(::SendMessageW(child, BM_GETCHECK, 0, 0)) != state) {
             ::SendMessageW(child, BM_SETCHECK, state, 0);
         }
@@ -615,33 +669,28 @@ void FormWindow::ApplyTip(Bound& bound, const Control& control)
     bound.HasTip = wanted;
 }
 
-void FormWindow::FitCells()
+std::unordered_map<const Control*, CellLook> FormWindow::CellLooks()
 {
     CellFitter fitter(gdi_, dpi_);
-    std::map<std::string, std::vector<std::pair<Bound*, CellFitter::ColumnCell>>> columns;
-    const auto show = [this](Bound& bound, const CellLook& look) {
-        SetFont(bound, bound.Applied, look.Font);
-        if (WindowText(bound.Window.get()) != look.Text) ::SetWindowTextW(bound.Window.get(), look.Text.c_str());
-    };
+    // What a text box's edges and margins leave of its width for the text.
+    const int edges = 2 * (MetricFor(SM_CXEDGE, dpi_) + ::MulDiv(TextBoxMargin, dpi_, StandardDpi));
+    std::map<std::string, std::vector<CellFitter::ColumnCell>> columns;
+    std::unordered_map<const Control*, CellLook> looks;
     form_.ForEachControl([&](const Control& control) {
         const CellOverflow overflow = OverflowOf(control);
         if (overflow == CellOverflow::Scroll) return;
-        const auto found = bound_.find(control.FullName());
-        if (found == bound_.end() || !found->second.Window) return;
-        Bound& bound = found->second;
-        const int available = TextWidthOf(bound.Window.get());
+        const int available = TwipsToPixels(control.Width, dpi_) - edges;
         if (overflow == CellOverflow::ShrinkColumn) {
-            columns[control.Name].push_back({&bound, {&control, available}});
+            columns[control.Name].push_back({&control, available});
         } else {
-            show(bound, fitter.Elided(control, available));
+            looks.emplace(&control, fitter.Elided(control, available));
         }
     });
     for (const auto& [name, cells] : columns) {
-        std::vector<CellFitter::ColumnCell> column;
-        for (const auto& [bound, cell] : cells) column.push_back(cell);
-        const std::vector<CellLook> looks = fitter.Column(column);
-        for (std::size_t i = 0; i < cells.size(); ++i) show(*cells[i].first, looks[i]);
+        std::vector<CellLook> column = fitter.Column(cells);
+        for (std::size_t i = 0; i < cells.size(); ++i) looks.emplace(cells[i].Cell, std::move(column[i]));
     }
+    return looks;
 }
 
 int FormWindow::ShiftOf(const Bound& bound, const Control& control) const
@@ -771,15 +820,19 @@ void FormWindow::Restack()
     for (auto& [surface, drawn] : painted_) std::sort(drawn.begin(), drawn.end(), lowerFirst);
     for (auto& [surface, windows] : children) {
         std::sort(windows.begin(), windows.end(), lowerFirst);
-        // From the topmost down, each below the one before it.
-        HWND above = HWND_TOP;
+        // From the topmost down, each below the one before it; a window
+        // already in its place is not moved.
+        HWND above = nullptr;
         for (auto window = windows.rbegin(); window != windows.rend(); ++window) {
             HWND child = (*window)->Window.get();
-            ::SetWindowPos(child, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+            if (::GetWindow(child, GW_HWNDPREV) != above) {
+                ::SetWindowPos(child, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0,
+                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+            }
             above = child;
         }
     }
-    if (band_) {
+    if (band_ && ::GetWindow(band_.get(), GW_HWNDNEXT) != nullptr) {
         ::SetWindowPos(band_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     for (const auto& [surface, drawn] : painted_) ::InvalidateRect(surface, nullptr, FALSE);

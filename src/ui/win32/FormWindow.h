@@ -3,6 +3,7 @@
 #include "model/Control.h"
 #include "model/Form.h"
 #include "ui/shared/ScrollBand.h"
+#include "ui/win32/CellFitter.h"
 #include "ui/win32/GdiCache.h"
 #include "ui/win32/Handles.h"
 #include "ui/win32/ToolTips.h"
@@ -120,6 +121,7 @@ private:
         HFONT ShownFont = nullptr;  // the font last given to its child window
         bool HasTip = false;        // a tool tip is registered for it
         bool Fresh = true;          // nothing written yet
+        std::uint64_t MadeIn = 0;   // the Sync that made its child window
         std::uint64_t SeenIn = 0;   // the Sync that last found its control
     };
     // Where the band lies and how it fits the screen, in pixels of the window.
@@ -162,13 +164,16 @@ private:
     void KeepOnScreen();
     void ApplyWindow(const Control& window);
     // Returns whether the stacking or focus order of the control changed.
-    bool Apply(Bound& bound, const Control& control, int fitWidth, bool placeAgain);
-    void CreateChild(Bound& bound, const Control& control);
-    void ApplyChild(Bound& bound, const Control& control, bool placeAgain);
+    bool Apply(Bound& bound, const Control& control, int fitWidth, const CellLook* look, bool placeAgain);
+    // The window a control lies on, decided when it is first met: its frame's, the band's or this window's.
+    void PlaceOnSurface(Bound& bound, const Control& control);
+    void CreateChild(Bound& bound, const Control& control, const CellLook* look);
+    void ApplyChild(Bound& bound, const Control& control, const CellLook* look, bool placeAgain);
     void ApplyPainted(Bound& bound, const Control& control, int fitWidth, bool placeAgain);
     void ApplyTip(Bound& bound, const Control& control);
     void SetFont(Bound& bound, const Control& control, HFONT font);
-    void FitCells();
+    // What each locked text box shows, as CellOverflow says, by control.
+    [[nodiscard]] std::unordered_map<const Control*, CellLook> CellLooks();
     void Retire(Bound& bound);
     void Restack();
     void MirrorFocus();
