@@ -1,5 +1,5 @@
 # The resources of a Windows program: its version information (the shown
-# version and the maker), a manifest (common controls 6, per-monitor DPI
+# version, the maker and the licence), a manifest (common controls 6, per-monitor DPI
 # awareness, UTF-8 as the ANSI code page, no elevation) and, with ICON, the
 # program's icon as resource BRELVON_ICON_RESOURCE (also handed to the code).
 set(BRELVON_ICON_RESOURCE 1)
@@ -11,6 +11,8 @@ function(brelvon_windows_resources target description)
     string(REPLACE "\"" "\"\"" RC_MAKER "${BRELVON_MAKER_NAME}")
     string(REPLACE "\"" "\"\"" RC_MAKER_URL "${BRELVON_MAKER_URL}")
     set(RC_DESCRIPTION "${description}")
+    file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE RC_COPYRIGHT REGEX "^Copyright" LIMIT_COUNT 1)
+    string(REPLACE "\"" "\"\"" RC_COPYRIGHT "${RC_COPYRIGHT}. MIT License")
     set(RC_NAME ${target})
     set(RC_MANIFEST ${CMAKE_CURRENT_BINARY_DIR}/${target}.exe.manifest)
     set(RC_ICON "")
