@@ -354,19 +354,11 @@ int FormView::AvailableClientHeight() const
 FormView::BandPlace FormView::MeasureBand() const
 {
     if (!band_) return {};
-    int top = 0;
-    int bottom = 0;
-    bool any = false;
-    form_.ForEachControl([&](const Control& control) {
-        if (control.Kind == ControlKind::Form || control.Container != nullptr || !options_.Scrolls(control)) return;
-        const QRect place = control.Kind == ControlKind::Line ? scale_.LineRect(control) : scale_.Rect(control);
-        top = any ? std::min(top, place.top()) : place.top();
-        bottom = any ? std::max(bottom, place.bottom() + 1) : place.bottom() + 1;
-        any = true;
-    });
+    const BandExtent band = ExtentOfBand(form_, options_.Scrolls, scale_.Dpi());
     const int clientHeight = scale_.Pixels(form_.ClientAreaHeight());
-    return {top, bottom,
-            FitBandToScreen(clientHeight, AvailableClientHeight(), top, bottom, scale_.Pixels(MinimumBandTwips))};
+    return {
+        band.Top, band.Bottom,
+        FitBandToScreen(clientHeight, AvailableClientHeight(), band.Top, band.Bottom, scale_.Pixels(MinimumBandTwips))};
 }
 
 void FormView::PlaceBand()

@@ -5,6 +5,7 @@
 #include "ui/qt/FormWidget.h"
 #include "ui/qt/TwipsScale.h"
 #include "ui/shared/ScrollBand.h"
+#include "ui/shared/WindowHandlers.h"
 
 #include <QIcon>
 #include <QLineEdit>
@@ -21,19 +22,8 @@
 
 namespace brelvon {
 
-// What a window does with the user's actions; each is handed the model
-// control, found by name at the moment of the action.
-struct FormViewHandlers {
-    // A click on a button, check box, option button or label. Qt has already
-    // toggled a check box or option button; the next Sync sets it from the model.
-    std::function<void(Control&)> Click;
-    // The user changed the text of a text box.
-    std::function<void(Control&, const std::string&)> Type;
-    // The user closed the window with its own close command.
-    std::function<void()> CloseRequest;
-    // A double click with the left button on a text box, label or line.
-    std::function<void(Control&)> DoubleClick;
-};
+// What the window does with the user's actions.
+using FormViewHandlers = WindowHandlers;
 
 struct FormViewOptions {
     bool MinimizeButton = true;

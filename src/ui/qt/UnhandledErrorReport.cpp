@@ -3,18 +3,15 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include <iostream>
-
 namespace brelvon {
 
-void UnhandledErrorReport::Report(const std::exception& error)
+void UnhandledErrorReport::ShowBox(const std::string& title, const std::string& text)
 {
-    failed_ = true;
-    std::cerr << programName_ << ": " << error.what() << '\n' << std::flush;
-    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title_), QString::fromUtf8(error.what()),
+    QMessageBox box(QMessageBox::Critical, QString::fromStdString(title), QString::fromUtf8(text.c_str()),
                     QMessageBox::Ok);
     box.exec();
-    QCoreApplication::exit(ExitStatus);
 }
+
+void UnhandledErrorReport::EndEventLoop(int status) { QCoreApplication::exit(status); }
 
 }  // namespace brelvon

@@ -1,31 +1,23 @@
 #pragma once
 
-#include <exception>
+#include "ui/shared/UnhandledError.h"
+
 #include <string>
 #include <utility>
 
 namespace brelvon {
 
-// What happens to an error that no handler of the program handled: its text
-// goes to standard error and into a message box, and the program ends with
-// status 1 (at once when the event loop runs, else when the caller asks
-// Failed() before starting it).
-class UnhandledErrorReport {
+// An unhandled error (see UnhandledError) in a Qt message box; the program
+// ends through QCoreApplication::exit.
+class UnhandledErrorReport final : public UnhandledError {
 public:
-    static constexpr int ExitStatus = 1;
-
-    // programName prefixes the line on standard error; title is the message box's.
     UnhandledErrorReport(std::string programName, std::string title)
-        : programName_(std::move(programName)), title_(std::move(title))
+        : UnhandledError(std::move(programName), std::move(title))
     {}
 
-    void Report(const std::exception& error);
-    [[nodiscard]] bool Failed() const { return failed_; }
-
 private:
-    std::string programName_;
-    std::string title_;
-    bool failed_ = false;
+    void ShowBox(const std::string& title, const std::string& text) override;
+    void EndEventLoop(int status) override;
 };
 
 }  // namespace brelvon

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "model/Control.h"
+#include "model/Form.h"
+
+#include <functional>
+
 namespace brelvon {
 
 // How a window taller than the screen stays whole: its height is cut to what
@@ -21,5 +26,15 @@ struct BandFit {
 // the window is too tall by, but shows at least `minimumBand` (or the whole
 // band when it is smaller), so that a tiny screen still shows a row.
 [[nodiscard]] BandFit FitBandToScreen(int clientHeight, int available, int bandTop, int bandBottom, int minimumBand);
+
+// Where the band lies in the window, in pixels at `dpi`: from the top of the
+// highest to the bottom of the lowest control that `inBand` picks among those
+// the window holds itself (a frame's are never in the band). {0, 0} when it
+// picks none.
+struct BandExtent {
+    int Top = 0;
+    int Bottom = 0;
+};
+[[nodiscard]] BandExtent ExtentOfBand(const Form& form, const std::function<bool(const Control&)>& inBand, int dpi);
 
 }  // namespace brelvon

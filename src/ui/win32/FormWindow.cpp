@@ -718,19 +718,11 @@ int FormWindow::AvailableClientHeight() const
 FormWindow::BandPlace FormWindow::MeasureBand() const
 {
     if (!band_) return {};
-    int top = 0;
-    int bottom = 0;
-    bool any = false;
-    form_.ForEachControl([&](const Control& control) {
-        if (control.Kind == ControlKind::Form || control.Container != nullptr || !options_.Scrolls(control)) return;
-        const RECT place = AreaOf(control, dpi_);
-        top = any ? std::min(top, static_cast<int>(place.top)) : place.top;
-        bottom = any ? std::max(bottom, static_cast<int>(place.bottom)) : place.bottom;
-        any = true;
-    });
+    const BandExtent band = ExtentOfBand(form_, options_.Scrolls, dpi_);
     const int clientHeight = TwipsToPixels(form_.ClientAreaHeight(), dpi_);
-    return {top, bottom,
-            FitBandToScreen(clientHeight, AvailableClientHeight(), top, bottom, TwipsToPixels(MinimumBandTwips, dpi_))};
+    return {band.Top, band.Bottom,
+            FitBandToScreen(clientHeight, AvailableClientHeight(), band.Top, band.Bottom,
+                            TwipsToPixels(MinimumBandTwips, dpi_))};
 }
 
 void FormWindow::PlaceBand()

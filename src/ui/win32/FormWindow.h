@@ -3,6 +3,7 @@
 #include "model/Control.h"
 #include "model/Form.h"
 #include "ui/shared/ScrollBand.h"
+#include "ui/shared/WindowHandlers.h"
 #include "ui/win32/CellFitter.h"
 #include "ui/win32/GdiCache.h"
 #include "ui/win32/Handles.h"
@@ -20,21 +21,8 @@
 
 namespace brelvon {
 
-// What a window does with the user's actions; each is handed the model
-// control, found by name at the moment of the action.
-struct FormWindowHandlers {
-    // A click on a button, check box, option button or label, or Space or
-    // Enter on a button. The model decides what a check box or option button
-    // shows: the next Sync sets it.
-    std::function<void(Control&)> Click;
-    // The user changed the text of a text box.
-    std::function<void(Control&, const std::string&)> Type;
-    // The user closed the window with its own close command, or with Escape
-    // for a window in front of another.
-    std::function<void()> CloseRequest;
-    // A double click with the left button on a text box or a label.
-    std::function<void(Control&)> DoubleClick;
-};
+// What the window does with the user's actions.
+using FormWindowHandlers = WindowHandlers;
 
 struct FormWindowOptions {
     bool MinimizeButton = true;

@@ -1,31 +1,23 @@
 #pragma once
 
-#include <exception>
+#include "ui/shared/UnhandledError.h"
+
 #include <string>
 #include <utility>
 
 namespace brelvon {
 
-// What happens to an error that no handler of the program handled: its text
-// goes to standard error (where the program has one) and into a message box,
-// and the program ends with status 1: the message loop stops, or, before it
-// runs, the caller asks Failed().
-class UnhandledErrorBox {
+// An unhandled error (see UnhandledError) in a Windows message box that
+// every window of the program waits for; the message loop ends with WM_QUIT.
+class UnhandledErrorBox final : public UnhandledError {
 public:
-    static constexpr int ExitStatus = 1;
-
-    // programName prefixes the line on standard error; title is the message box's.
     UnhandledErrorBox(std::string programName, std::string title)
-        : programName_(std::move(programName)), title_(std::move(title))
+        : UnhandledError(std::move(programName), std::move(title))
     {}
 
-    void Report(const std::exception& error);
-    [[nodiscard]] bool Failed() const { return failed_; }
-
 private:
-    std::string programName_;
-    std::string title_;
-    bool failed_ = false;
+    void ShowBox(const std::string& title, const std::string& text) override;
+    void EndEventLoop(int status) override;
 };
 
 }  // namespace brelvon
