@@ -50,13 +50,13 @@ CellLook CellFitter::Elided(const Control& cell, int available)
 std::vector<CellLook> CellFitter::Column(const std::vector<ColumnCell>& cells)
 {
     if (cells.empty()) return {};
-    double designSize = cells.front().Cell->FontSize;
+    double columnSize = cells.front().Cell->FontSize;
     int available = cells.front().Available;
     for (const ColumnCell& cell : cells) {
-        designSize = std::min(designSize, cell.Cell->FontSize);
+        columnSize = std::min(columnSize, cell.Cell->FontSize);
         available = std::min(available, cell.Available);
     }
-    const double size = FittingPointSize(designSize, available, [&](double pointSize) {
+    const double size = FittingPointSize(columnSize, available, [&](double pointSize) {
         int widest = 0;
         for (const ColumnCell& cell : cells) {
             HFONT font = FontAt(*cell.Cell, pointSize);

@@ -14,7 +14,7 @@ constexpr double PointsPerInch = 72.0;
 constexpr double DefaultPointSize = 8.25;
 
 struct KnownFace {
-    std::string_view Design;
+    std::string_view Model;
     const wchar_t* Windows;
     BYTE PitchAndFamily;
 };
@@ -29,12 +29,12 @@ constexpr std::array<KnownFace, 5> KnownFaces{{
 
 }  // namespace
 
-WindowsFace WindowsFaceFor(const std::string& designFace)
+WindowsFace WindowsFaceFor(const std::string& modelFace)
 {
     for (const KnownFace& known : KnownFaces) {
-        if (designFace == known.Design) return {known.Windows, known.PitchAndFamily};
+        if (modelFace == known.Model) return {known.Windows, known.PitchAndFamily};
     }
-    return {WideFromUtf8(designFace)};
+    return {WideFromUtf8(modelFace)};
 }
 
 HFONT GdiCache::Font(const std::string& face, double pointSize, bool bold, bool italic, int dpi)

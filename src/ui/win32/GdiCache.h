@@ -53,6 +53,6 @@ struct WindowsFace {
     std::wstring Name;
     BYTE PitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
 };
-[[nodiscard]] WindowsFace WindowsFaceFor(const std::string& designFace);
+[[nodiscard]] WindowsFace WindowsFaceFor(const std::string& modelFace);
 
 }  // namespace brelvon
