@@ -1,6 +1,6 @@
-// brelvon-window-reader: prints what a window of Brelvon shows, read from
-// outside as another program (a screen reader, a test) reads it, for the
-// window tests under Wine.
+// brelvon-window-reader: another Windows program beside Brelvon's window,
+// for the window tests under Wine: it reads what the window shows as a
+// screen reader would, or holds the clipboard as a busy program may.
 //
 //   brelvon-window-reader TITLE
 //
@@ -14,6 +14,10 @@
 //   focus KIND TEXT        the control with the keyboard focus, if any
 // A window that does not answer within two seconds counts as not found.
 // Exits 1 when no such window is found, 2 for a bad command line.
+//
+//   brelvon-window-reader --hold-clipboard SECONDS
+//
+// opens the clipboard, prints "held" and keeps it open for SECONDS.
 #include "os/windows/WideText.h"
 
 #include <cstdio>
@@ -100,8 +104,15 @@ BOOL CALLBACK FindTitle(HWND window, LPARAM data)
 
 int main(int argc, char** argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--hold-clipboard") {
+        if (!::OpenClipboard(nullptr)) return 1;
+        std::cout << "held" << std::endl;
+        ::Sleep(static_cast<DWORD>(std::stoul(argv[2]) * 1000));
+        ::CloseClipboard();
+        return 0;
+    }
     if (argc != 2) {
-        std::cerr << "usage: brelvon-window-reader TITLE\n";
+        std::cerr << "usage: brelvon-window-reader TITLE | --hold-clipboard SECONDS\n";
         return 2;
     }
     Search search{brelvon::WideFromUtf8(argv[1])};

@@ -10,8 +10,9 @@
 #   run-wine-window-tests.sh SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE
 #       the window of a drive file (named outside the ANSI code page): its
 #       size, Copy, the check boxes, Gb, FR, Tab, typing and Enter, locked
-#       cells, About and Escape, E X I T, French under LANG=fr_FR.UTF-8, and
-#       a window taller than the screen;
+#       cells, About and Escape, E X I T, an error (the clipboard held by
+#       another program), French under LANG=fr_FR.UTF-8, and a window taller
+#       than the screen;
 #   run-wine-window-tests.sh --hung-share HELPER SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE
 #       the window of the Wine prefix's own drives, one of them a network
 #       drive on a share that never answers (HELPER is brelvon_hung_share):
@@ -232,6 +233,26 @@ if [ "$mode" = window ]; then
     close_window
     status=$?
     check "E X I T ends the program with status 0" test "$status" -eq 0
+
+    # Another program holds the clipboard: Copy's error shows in a message
+    # box, and once it is closed the program ends with status 1.
+    if start_window en_US.UTF-8 --drives "$drives"; then
+        "$wine" "$reader_exe" --hold-clipboard 30 >"$work/holder" 2>/dev/null &
+        holder=$!
+        for _ in $(seq 50); do grep -q held "$work/holder" && break; sleep 0.2; done
+        click ButCopy
+        box="$(timeout 20 xdotool search --sync --onlyvisible --name '^Brelvon$' | head -n 1)"
+        [ -z "$box" ] || xdotool key --window "$box" Return
+        for _ in $(seq 100); do kill -0 "$window_pid" 2>/dev/null || break; sleep 0.2; done
+        kill "$window_pid" 2>/dev/null
+        wait "$window_pid"
+        status=$?
+        window_pid=""
+        kill "$holder" 2>/dev/null
+        check "a clipboard held by another program: a message box, then status 1" test -n "$box" -a "$status" -eq 1
+    else
+        fail "a clipboard held by another program: a message box, then status 1" "$(cat "$work/window.err")"
+    fi
 
     if start_window fr_FR.UTF-8 --drives "$drives"; then
         check_copy "under LANG=fr_FR.UTF-8 the window is French" fr_FR.UTF-8 --drives "$drives"
