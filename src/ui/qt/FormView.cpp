@@ -640,4 +640,17 @@ void FormView::MirrorFocus()
     if (widget != nullptr && window_->focusWidget() != widget) widget->setFocus(Qt::OtherFocusReason);
 }
 
+void FormView::BringToFront()
+{
+    window_->raise();
+    window_->activateWindow();
+}
+
+std::string FormView::FocusedName() const
+{
+    const QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr || focused->window() != window_) return {};
+    return focused->objectName().toStdString();
+}
+
 }  // namespace brelvon

@@ -72,6 +72,11 @@ public:
 
     // Enter or Return that no control takes clicks this button.
     void SetDefaultButton(const std::string& fullName);
+    // Brings the window to the front and makes it the active window.
+    void BringToFront();
+    // The full name of the control whose widget has the keyboard focus in
+    // this window; empty when none has.
+    [[nodiscard]] std::string FocusedName() const;
 
 private:
     std::unordered_map<const Control*, int> fitWidths_;  // see SharedFitWidths

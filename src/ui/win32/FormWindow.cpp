@@ -304,6 +304,13 @@ std::string FormWindow::NameOf(HWND child) const
     return bound != nullptr ? bound->Name : std::string();
 }
 
+std::string FormWindow::FocusedName() const
+{
+    HWND focused = ::GetFocus();
+    if (focused == nullptr || ::GetAncestor(focused, GA_ROOT) != window_.get()) return {};
+    return NameOf(focused);
+}
+
 FormWindow::Bound* FormWindow::BoundOf(HWND window)
 {
     const auto found = byWindow_.find(window);

@@ -79,6 +79,9 @@ public:
     [[nodiscard]] HWND WindowOf(const std::string& fullName) const;
     // The full name of the control whose child window this is; empty for none.
     [[nodiscard]] std::string NameOf(HWND child) const;
+    // The full name of the control that has the keyboard focus in this
+    // window; empty when none has.
+    [[nodiscard]] std::string FocusedName() const;
     // The band's scrolling window; nullptr for a window without a band.
     [[nodiscard]] HWND Band() const { return band_.get(); }
     [[nodiscard]] int Dpi() const { return dpi_; }
