@@ -20,6 +20,12 @@ namespace brelvon {
 // letter is busy in `busy` for as long as the thread runs, which may be
 // longer than the object lives: a question that never returns keeps its
 // thread and its letter, and nothing else.
+//
+// A thread whose question was answered is joined when the object goes, so
+// that it has ended before the survey returns: only a thread that is truly
+// stuck is left running, and the program never ends while answered threads
+// are still finishing (a thread ending beside the C runtime's own ending at
+// exit crashed the program now and then).
 template <typename Answer>
 class TimedQuery {
 public:
@@ -28,7 +34,7 @@ public:
     {
         busy->Enter(letter);
         try {
-            std::thread([state = state_, busy, letter, question = std::move(question)] {
+            thread_ = std::thread([state = state_, busy, letter, question = std::move(question)] {
                 std::optional<Answer> answer;
                 std::exception_ptr error;
                 try {
@@ -44,10 +50,29 @@ public:
                 }
                 state->Finished.notify_all();
                 busy->Leave(letter);
-            }).detach();
+            });
         } catch (...) {
             busy->Leave(letter);
             throw;
+        }
+    }
+
+    TimedQuery(TimedQuery&&) noexcept = default;
+    TimedQuery& operator=(TimedQuery&&) = delete;
+    TimedQuery(const TimedQuery&) = delete;
+    TimedQuery& operator=(const TimedQuery&) = delete;
+    ~TimedQuery()
+    {
+        if (!thread_.joinable()) return;
+        bool answered = false;
+        {
+            const std::lock_guard lock(state_->Mutex);
+            answered = state_->Done;
+        }
+        if (answered) {
+            thread_.join();
+        } else {
+            thread_.detach();
         }
     }
 
@@ -70,6 +95,7 @@ private:
         std::exception_ptr Error;
     };
     std::shared_ptr<State> state_;
+    std::thread thread_;
 };
 
 }  // namespace brelvon
