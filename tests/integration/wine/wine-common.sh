@@ -8,6 +8,7 @@
 #   make_prefix                     a Wine prefix of its own in $work/prefix (WINEPREFIX)
 #   plain_env                       env that leaves only LANG to choose the locale
 #   run_wine LANG PROGRAM ARGS...   stdout to stdout, stderr to $work/stderr
+#   our_stderr                      that standard error without Wine's own notes
 
 skip() {
     echo "SKIP: $1; scripts/setup.sh installs it (Debian packages g++-mingw-w64-x86-64 wine64 xvfb xdotool xclip jq)"
@@ -65,6 +66,9 @@ run_wine() {
     local lang="$1"; shift
     "${plain_env[@]}" LANG="$lang" "$wine" "$@" 2>"$work/stderr"
 }
+# What the last run_wine wrote to standard error, but Wine's own notes
+# ("wine: Read access denied for device ...").
+our_stderr() { grep -v '^wine: ' "$work/stderr" || true; }
 
 make_prefix() {
     if ! "${plain_env[@]}" LANG=en_US.UTF-8 "$wine" wineboot -i >"$work/wineboot.log" 2>&1; then
