@@ -2,9 +2,9 @@
 # can run it on files made to break it (cmake -P, see tests/layout/).
 cmake_policy(SET CMP0057 NEW)  # if(... IN_LIST ...), also in script mode
 
-# Headers of Qt, of POSIX and Linux, and of Win32: a plain layer includes none.
+# Headers of Qt, of POSIX and Linux (fontconfig among them), and of Win32: a plain layer includes none.
 set(BRELVON_SYSTEM_HEADER_PATTERN
-    "^<(Q[A-Za-z]*|Qt[A-Za-z]*/.*|unistd\\.h|fcntl\\.h|poll\\.h|dirent\\.h|langinfo\\.h|spawn\\.h|pthread\\.h|mntent\\.h|sys/.*|linux/.*|windows\\.h|win[a-z0-9]*\\.h|shl[a-z]*\\.h|shellapi\\.h|commctrl\\.h|dwmapi\\.h|uxtheme\\.h)>$")
+    "^<(Q[A-Za-z]*|Qt[A-Za-z]*/.*|unistd\\.h|fcntl\\.h|poll\\.h|dirent\\.h|langinfo\\.h|spawn\\.h|pthread\\.h|mntent\\.h|sys/.*|linux/.*|fontconfig/.*|windows\\.h|win[a-z0-9]*\\.h|shl[a-z]*\\.h|shellapi\\.h|commctrl\\.h|dwmapi\\.h|uxtheme\\.h)>$")
 
 # Appends to `out` one line per include of `file` that breaks the rule:
 # a layer's folder ("model", "os/linux", "startup") that is one of `prefixes`

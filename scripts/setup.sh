@@ -9,6 +9,7 @@ build="${BRELVON_BUILD_DIR:-$root/build}"
 packages=(
     build-essential cmake pkg-config      # compiler and build
     qt6-base-dev                          # Qt 6 Widgets and Qt Test: the window
+    libfontconfig-dev                     # the window's fonts readied while Qt starts
     nlohmann-json3-dev                    # drive files and JSON output
     libgtest-dev libgmock-dev             # tests
     libbenchmark-dev                      # benchmarks

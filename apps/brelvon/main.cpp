@@ -70,7 +70,7 @@ int main(int argc, char** argv)
         std::cerr << NoDisplayLine << '\n';
         return NoDisplayStatus;
     }
-    const std::unique_ptr<QApplication> application = brelvon::StartApplication(argc, argv, NoDisplayLine);
+    const brelvon::StartedApplication started = brelvon::StartApplication(argc, argv, NoDisplayLine);
     // The window is laid out in fixed places; one style draws its controls the
     // same on every desktop and follows the colours the window asks for.
     QApplication::setStyle(new brelvon::WindowStyle);
@@ -113,7 +113,7 @@ int main(int argc, char** argv)
             binding.Main().Window(), [&binding] { binding.MachineChanged(); }, mountTable, acknowledge);
     }
     if (quitAfterShown) {
-        QObject::connect(binding.Main().Window(), &brelvon::FormWidget::FirstPainted, application.get(),
+        QObject::connect(binding.Main().Window(), &brelvon::FormWidget::FirstPainted, started.Application.get(),
                          [] { QCoreApplication::exit(0); });
     }
     const int status = QApplication::exec();

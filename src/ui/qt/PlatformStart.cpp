@@ -1,9 +1,14 @@
 #include "ui/qt/PlatformStart.h"
 
+#include <QFontDatabase>
 #include <QStringList>
+
+#include <fontconfig/fontconfig.h>
 
 #include <cstdio>
 #include <cstdlib>
+#include <future>
+#include <utility>
 
 namespace brelvon {
 
@@ -23,20 +28,47 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     heldMessages->append(qFormatLogMessage(type, context, message));
 }
 
+// Reads fontconfig's configuration and caches, which needs nothing of Qt;
+// then, once `made` tells that the application exists, fills Qt's font
+// database from them (its functions may be called from any thread).
+void ReadyFonts(std::future<bool> made)
+{
+    FcInit();
+    bool applicationMade = false;
+    try {
+        applicationMade = made.get();
+    } catch (const std::future_error&) {
+        // The application was never made: there is no font database to fill.
+    }
+    if (applicationMade) static_cast<void>(QFontDatabase::families());
+}
+
 }  // namespace
 
-std::unique_ptr<QApplication> StartApplication(int& argc, char** argv, const std::string& noDisplayLine)
+StartedApplication StartApplication(int& argc, char** argv, const std::string& noDisplayLine)
 {
+    StartedApplication started;
+    std::promise<bool> made;
+    started.Fonts = std::jthread(ReadyFonts, made.get_future());
+
     QStringList held;
     heldMessages = &held;
     noDisplay = &noDisplayLine;
     const QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
-    auto application = std::make_unique<QApplication>(argc, argv);
+    try {
+        started.Application = std::make_unique<QApplication>(argc, argv);
+    } catch (...) {
+        qInstallMessageHandler(previous);
+        made.set_value(false);
+        throw;
+    }
     qInstallMessageHandler(previous);
     heldMessages = nullptr;
     noDisplay = nullptr;
     for (const QString& message : held) std::fprintf(stderr, "%s\n", qPrintable(message));
-    return application;
+    // Only now may the font thread speak: Qt's messages go to the usual handler.
+    made.set_value(true);
+    return started;
 }
 
 }  // namespace brelvon
