@@ -1,5 +1,6 @@
 #include "ui/shared/Ellipsis.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace brelvon {
@@ -65,6 +66,27 @@ std::string ElideToFit(const std::string& text, const std::function<bool(const s
     const std::size_t head = LongestHead(
         body, [&](std::string_view part) { return fits(lead + std::string(part) + std::string(EllipsisMark)); });
     return lead + std::string(body.substr(0, head)) + std::string(EllipsisMark);
+}
+
+std::string WholeOfShownRange(std::string_view whole, std::string_view shown, std::size_t start, std::size_t end)
+{
+    end = std::min(end, shown.size());
+    start = std::min(start, end);
+    // shown = whole[0, cut) + ellipsis + whole[rest, whole.size()); the first
+    // ellipsis at which shown splits so is the one ElideToFit put there.
+    for (std::size_t cut = shown.find(EllipsisMark); cut != std::string_view::npos && shown != whole;
+         cut = shown.find(EllipsisMark, cut + 1)) {
+        const std::string_view head = shown.substr(0, cut);
+        const std::string_view tail = shown.substr(cut + EllipsisMark.size());
+        if (head.size() + tail.size() > whole.size() || !whole.starts_with(head) || !whole.ends_with(tail)) continue;
+        const std::size_t rest = whole.size() - tail.size();
+        const std::size_t after = cut + EllipsisMark.size();
+        // An offset inside the ellipsis's bytes counts as its edge that widens the range.
+        const std::size_t from = start <= cut ? start : start < after ? rest : start - after + rest;
+        const std::size_t to = end <= cut ? end : end < after ? cut : end - after + rest;
+        return to > from ? std::string(whole.substr(from, to - from)) : std::string();
+    }
+    return std::string(shown.substr(start, end - start));
 }
 
 }  // namespace brelvon

@@ -21,4 +21,13 @@ inline constexpr std::string_view EllipsisMark = "\u2026";
 // one character fits, the result is the leading blanks and the ellipsis.
 [[nodiscard]] std::string ElideToFit(const std::string& text, const std::function<bool(const std::string&)>& fits);
 
+// What a range of a cut text stands for in the whole text, so that copying a
+// cell copies what the cell holds, not what fits of it. `shown` is `whole` as
+// ElideToFit cut it; [start, end) are byte offsets in `shown`, at character
+// boundaries. Where the range takes in the ellipsis it takes the characters
+// the ellipsis stands for; the rest is copied as shown. A `shown` that is not
+// a cut of `whole` stands for itself. Offsets past the end count as the end.
+[[nodiscard]] std::string WholeOfShownRange(std::string_view whole, std::string_view shown, std::size_t start,
+                                            std::size_t end);
+
 }  // namespace brelvon

@@ -42,9 +42,11 @@ int CellFitter::Width(HFONT font, const std::string& text)
 CellLook CellFitter::Elided(const Control& cell, int available)
 {
     HFONT font = gdi_.FontOf(cell, dpi_);
+    std::string whole = TextIn(cell, font);
     const std::string shown =
-        ElideToFit(TextIn(cell, font), [&](const std::string& text) { return Width(font, text) <= available; });
-    return {font, WideFromUtf8(shown)};
+        ElideToFit(whole, [&](const std::string& text) { return Width(font, text) <= available; });
+    if (shown == whole) whole.clear();
+    return {font, WideFromUtf8(shown), std::move(whole)};
 }
 
 std::vector<CellLook> CellFitter::Column(const std::vector<ColumnCell>& cells)
@@ -68,7 +70,7 @@ std::vector<CellLook> CellFitter::Column(const std::vector<ColumnCell>& cells)
     looks.reserve(cells.size());
     for (const ColumnCell& cell : cells) {
         HFONT font = FontAt(*cell.Cell, std::min(size, cell.Cell->FontSize));
-        looks.push_back({font, WideFromUtf8(TextIn(*cell.Cell, font))});
+        looks.push_back({font, WideFromUtf8(TextIn(*cell.Cell, font)), {}});
     }
     return looks;
 }

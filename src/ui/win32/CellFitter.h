@@ -15,6 +15,7 @@ namespace brelvon {
 struct CellLook {
     HFONT Font = nullptr;
     std::wstring Text;
+    std::string Whole;  // a cell cut to fit: the text it shows cut, UTF-8; empty for a whole one
 };
 
 // Makes what locked text boxes show, as CellOverflow says, measured with the

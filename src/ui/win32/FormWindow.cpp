@@ -4,12 +4,14 @@
 #include "model/Twips.h"
 #include "os/windows/WideText.h"
 #include "ui/shared/CellOverflow.h"
+#include "ui/shared/Ellipsis.h"
 #include "ui/shared/FitWidths.h"
 #include "ui/shared/ShownText.h"
 #include "ui/win32/CellFitter.h"
 #include "ui/win32/ControlChanges.h"
 #include "ui/win32/ControlPainting.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/Win32Clipboard.h"
 #include "ui/win32/WindowDpi.h"
 
 #include <algorithm>
@@ -187,6 +189,8 @@ LRESULT CALLBACK FormWindow::TextBoxProcedure(HWND textBox, UINT message, WPARAM
     if (message == WM_NCDESTROY) ::RemoveWindowSubclass(textBox, &FormWindow::TextBoxProcedure, TextBoxSubclassId);
     // A one-line text box keeps the wheel to itself on some systems: it scrolls the rows.
     if (message == WM_MOUSEWHEEL && !self->closing_) return ::SendMessageW(self->Window(), message, wParam, lParam);
+    // Ctrl+C and the box's menu both copy through WM_COPY.
+    if (message == WM_COPY && !self->closing_ && self->CopyWhole(textBox)) return 0;
     const LRESULT result = ::DefSubclassProc(textBox, message, wParam, lParam);
     if (message == WM_LBUTTONDBLCLK && !self->closing_) {
         try {
@@ -196,6 +200,28 @@ LRESULT CALLBACK FormWindow::TextBoxProcedure(HWND textBox, UINT message, WPARAM
         }
     }
     return result;
+}
+
+bool FormWindow::CopyWhole(HWND textBox) const
+{
+    const Bound* bound = BoundOf(textBox);
+    if (bound == nullptr || bound->Whole.empty()) return false;
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageW(textBox, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::wstring shown = WindowText(textBox);
+    end = std::min<DWORD>(end, static_cast<DWORD>(shown.size()));
+    start = std::min(start, end);
+    if (start == end) return true;  // nothing selected: nothing to copy, as the box itself does
+    const auto bytes = [&shown](DWORD position) {
+        return Utf8FromWide(std::wstring_view(shown).substr(0, position)).size();
+    };
+    try {
+        Win32Clipboard().SetText(WholeOfShownRange(bound->Whole, Utf8FromWide(shown), bytes(start), bytes(end)));
+    } catch (const PlatformError&) {
+        // A clipboard another program holds: the copy is lost, as the box's own would be.
+    }
+    return true;
 }
 
 LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -382,9 +408,9 @@ void FormWindow::Sync()
         Bound& bound = bound_.at(control.FullName());
         PlaceOnSurface(bound, control);
         const auto fit = fitWidths.find(&control);
-        if (Apply(bound, control, fit != fitWidths.end() ? fit->second : 0, lookOf(control), placeAgain)) {
-            reorder = true;
-        }
+        const CellLook* look = lookOf(control);
+        if (Apply(bound, control, fit != fitWidths.end() ? fit->second : 0, look, placeAgain)) reorder = true;
+        bound.Whole = look != nullptr ? look->Whole : std::string();
         ApplyTip(bound, control);
     });
 

@@ -110,6 +110,7 @@ private:
         int FitWidth = 0;           // see SharedFitWidths; 0 for the label's own width
         bool InBand = false;        // lies in the scrolling band
         HFONT ShownFont = nullptr;  // the font last given to its child window
+        std::string Whole;          // a text box cut to fit: the text it shows cut (CellLook::Whole)
         bool HasTip = false;        // a tool tip is registered for it
         bool Fresh = true;          // nothing written yet
         std::uint64_t MadeIn = 0;   // the Sync that made its child window
@@ -171,6 +172,9 @@ private:
     void MoveFocus(int step);
     void ClickControl(const std::string& name);
     void DoubleClickControl(const std::string& name);
+    // Copies the selection of a text box cut to fit as the whole text has it
+    // (WholeOfShownRange); false for a box shown whole, which copies itself.
+    [[nodiscard]] bool CopyWhole(HWND textBox) const;
     void UpdateIcons();
     [[nodiscard]] Bound* BoundOf(HWND window);
     [[nodiscard]] const Bound* BoundOf(HWND window) const;

@@ -11,8 +11,8 @@
 #       the window of a drive file (named outside the ANSI code page): its
 #       size, Copy, the check boxes, Gb, FR, Tab, typing and Enter, locked
 #       cells, About and Escape, E X I T, an error (the clipboard held by
-#       another program), French under LANG=fr_FR.UTF-8, and a window taller
-#       than the screen;
+#       another program), French under LANG=fr_FR.UTF-8, a window taller
+#       than the screen, and a label cut to fit that copies whole;
 #   run-wine-window-tests.sh --hung-share HELPER SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE
 #       the window of the Wine prefix's own drives, one of them a network
 #       drive on a share that never answers (HELPER is brelvon_hung_share):
@@ -144,9 +144,9 @@ focus_is() { # focus_is KIND TEXT: the control with the keyboard focus, within f
 
 # Copy: what lands on the clipboard (Wine hands CRLF to X as LF).
 copied="$work/copied"
-copy() { # clicks Copy and waits for the clipboard to change
+copy() { # copy [KEYS...]: clicks Copy, or presses the keys, and waits for the clipboard to change
     printf 'nothing yet' | xclip -selection clipboard -i
-    click ButCopy
+    if [ $# -eq 0 ]; then click ButCopy; else xdotool key "$@"; fi
     for _ in $(seq 75); do
         if xclip -o -selection clipboard >"$copied" 2>/dev/null && [ "$(cat "$copied")" != "nothing yet" ]; then
             return 0
@@ -276,6 +276,20 @@ if [ "$mode" = window ]; then
         check "and its exit button, moved up with the strip below the rows, ends it" test "$status" -eq 0
     else
         fail "a window taller than the screen fits it" "$(cat "$work/window.err")"
+    fi
+
+    # A label too long for its cell shows cut; copying the cell copies it whole.
+    drives="$source_dir/data/screenshot-drives.json"
+    if start_window en_US.UTF-8 --drives "$drives" -Cd1 -Rd1 -Nd1; then
+        label="$(jq -r '.controls | to_entries[] | select(.value.Kind == "TextBox")
+            | select(.value.Text | startswith(" HOLIDAY")) | .key' "$snapshot" | head -n 1)"
+        whole="$(jq -r --arg name "$label" '.controls[$name].Text' "$snapshot")"
+        click "$label"
+        copy ctrl+a ctrl+c
+        check "Ctrl+C on a cut label copies the whole label" test "$(cat "$copied")" = "$whole"
+        close_window
+    else
+        fail "Ctrl+C on a cut label copies the whole label" "$(cat "$work/window.err")"
     fi
     finish
 fi

@@ -1,8 +1,8 @@
 // What the window shows is whole, true and readable, whatever the drives:
-// numbers never cut, labels cut visibly, cells read-only, one baseline for
-// French numbers, rows that scroll on a small screen, an About window that
-// Escape closes, and each row's details for the pointer, the mouse and a
-// screen reader. The model stays as the refresh left it.
+// numbers never cut, labels cut visibly, cells read-only and copying what they
+// hold, one baseline for French numbers, rows that scroll on a small screen,
+// an About window that Escape closes, and each row's details for the pointer,
+// the mouse and a screen reader. The model stays as the refresh left it.
 #include "BindingHarness.h"
 
 #include "refresh/RowDetails.h"
@@ -10,8 +10,10 @@
 #include "window/AccessibleNames.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QRawFont>
@@ -19,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 using brelvon::test::BindingHarness;
 
@@ -49,6 +52,7 @@ private slots:
     void LabelsShowTheirBeginningOrBothEndsOfAPath();
     void AReadyDriveLabelledNotReadyShowsItsSizes();
     void CellsCannotBeEditedButCanBeCopied();
+    void ACutCellCopiesWhatItHolds();
     void FrenchNumbersUseOnlyTheirOwnFacesSpaces();
     void AWindowTallerThanTheScreenScrollsItsRows();
     void EscapeClosesTheAboutWindow();
@@ -145,6 +149,48 @@ void BindingDisplayTest::CellsCannotBeEditedButCanBeCopied()
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("250,057 "));
     // The limits stay editable.
     QVERIFY(!harness.As<QLineEdit>("TextBlue")->isReadOnly());
+}
+
+void BindingDisplayTest::ACutCellCopiesWhatItHolds()
+{
+    BindingHarness harness(EveryCategory, BigDrives);
+    const std::string whole = " HOLIDAY PHOTOS 2024 - SD CARD 128 GB (2)";
+    QLineEdit* label = nullptr;
+    for (int row = 1; row <= harness.Form().LastTable().DriveRowCount && label == nullptr; ++row) {
+        if (harness.ModelControl("Text2(" + std::to_string(row) + ")").Text == whole) label = Cell(harness, "Text2", row);
+    }
+    QVERIFY(label != nullptr && label->text().endsWith(QChar(0x2026)));
+    QApplication::clipboard()->clear();
+    label->setFocus();
+    QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QString::fromStdString(whole));
+
+    // The cell's menu copies the same way: here the selection from "PH" on.
+    label->setSelection(static_cast<int>(label->text().indexOf("PH")), 100);
+    QApplication::clipboard()->clear();
+    bool copied = false;
+    QTimer::singleShot(0, [&copied] {
+        QWidget* menu = QApplication::activePopupWidget();
+        if (menu == nullptr) return;
+        for (QAction* action : menu->actions()) {
+            if (!action->text().startsWith(QLineEdit::tr("&Copy"))) continue;
+            action->trigger();
+            copied = true;
+        }
+        menu->close();
+    });
+    QContextMenuEvent menuAsked(QContextMenuEvent::Mouse, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(label, &menuAsked);
+    QVERIFY(copied);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("PHOTOS 2024 - SD CARD 128 GB (2)"));
+
+    // A cell shown whole copies as it shows.
+    QLineEdit* system = Cell(harness, "Text2", 1);
+    system->setFocus();
+    QTest::keyClick(system, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(system, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), system->text());
 }
 
 void BindingDisplayTest::FrenchNumbersUseOnlyTheirOwnFacesSpaces()

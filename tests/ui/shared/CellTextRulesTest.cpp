@@ -1,7 +1,7 @@
 // The rules every window binding follows when a cell's text is wider than the
 // cell (labels lose their end, paths their middle, numbers shrink with their
 // column, narrow spaces a face lacks become one it has) and when the window is
-// taller than the screen.
+// taller than the screen, and what copying a cut cell copies.
 #include "ui/shared/CellOverflow.h"
 #include "ui/shared/Ellipsis.h"
 #include "ui/shared/FaceSpaces.h"
@@ -55,6 +55,46 @@ INSTANTIATE_TEST_SUITE_P(CellText, Elision, testing::Values(
     ElideCase{"NeverInsideACharacter", " ééééééé", 5, " ééé…"},
     ElideCase{"NothingFitsLeavesTheEllipsis", " ABCDEF", 1, " …"}),
     [](const testing::TestParamInfo<ElideCase>& info) { return std::string(info.param.Name); });
+// clang-format on
+
+struct CopyCase {
+    const char* Name;
+    const char* Whole;
+    const char* Shown;
+    const char* Selected;  // the part of Shown selected (its first occurrence); "" with Past for all and more
+    const char* Copied;
+    bool Past = false;  // the selection runs past the end of Shown
+};
+
+void PrintTo(const CopyCase& c, std::ostream* os) { *os << c.Name; }
+
+class CopyOfACutCell : public testing::TestWithParam<CopyCase> {};
+
+TEST_P(CopyOfACutCell, TakesWhatTheEllipsisStandsFor)
+{
+    const CopyCase& c = GetParam();
+    const std::string shown = c.Shown;
+    const std::size_t start = c.Past ? 0 : shown.find(c.Selected);
+    ASSERT_NE(start, std::string::npos);
+    const std::size_t end = c.Past ? shown.size() + 40 : start + std::string(c.Selected).size();
+    EXPECT_EQ(WholeOfShownRange(c.Whole, shown, start, end), c.Copied);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(CellText, CopyOfACutCell, testing::Values(
+    CopyCase{"AllOfACutLabel", " HOLIDAY PHOTOS 2024", " HOLIDAY PH…", " HOLIDAY PH…", " HOLIDAY PHOTOS 2024"},
+    CopyCase{"BeforeTheEllipsis", " HOLIDAY PHOTOS 2024", " HOLIDAY PH…", "HOLIDAY", "HOLIDAY"},
+    CopyCase{"ThroughTheEllipsis", " HOLIDAY PHOTOS 2024", " HOLIDAY PH…", "PH…", "PHOTOS 2024"},
+    CopyCase{"TheEllipsisAlone", " HOLIDAY PHOTOS 2024", " HOLIDAY PH…", "…", "OTOS 2024"},
+    CopyCase{"PathAcrossItsMiddle", " /media/ann/Photos of the summer/2024", " /media/ann/Pho…/2024", "ann/Pho…/20",
+             "ann/Photos of the summer/20"},
+    CopyCase{"PathsLastPart", " /media/ann/Photos of the summer/2024", " /media/ann/Pho…/2024", "/2024", "/2024"},
+    CopyCase{"TheWholesOwnEllipsisIsNotTheCut", "Wait… what a long label", "Wait… what a l…", "Wait… what a l…",
+             "Wait… what a long label"},
+    CopyCase{"UncutTextStandsForItself", " SYSTEM", " SYSTEM", "SYS", "SYS"},
+    CopyCase{"ATextThatIsNoCutOfTheWhole", " NEW NAME", " OLD NA…", "OLD NA…", "OLD NA…"},
+    CopyCase{"OffsetsPastTheEnd", " HOLIDAY PHOTOS 2024", " HOLIDAY PH…", "", " HOLIDAY PHOTOS 2024", true}),
+    [](const testing::TestParamInfo<CopyCase>& info) { return std::string(info.param.Name); });
 // clang-format on
 
 TEST(CellText, OnlyLockedTextBoxesAvoidScrolling)
