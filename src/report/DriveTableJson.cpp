@@ -10,6 +10,19 @@ json OrNull(const std::optional<std::int64_t>& value) { return value ? json(*val
 
 json TextOrNull(const std::string& text) { return text.empty() ? json(nullptr) : json(text); }
 
+// Why a drive is not ready, in a drive file's words: "no-medium", "no-answer"
+// or the system's own; null for a ready drive and where nobody said.
+json ReasonJson(const std::optional<NotReadyReason>& reason)
+{
+    if (!reason) return nullptr;
+    switch (reason->What) {
+    case NotReadyReason::Kind::NoMedium: return "no-medium";
+    case NotReadyReason::Kind::NoAnswer: return "no-answer";
+    case NotReadyReason::Kind::SystemError: break;
+    }
+    return TextOrNull(reason->Text);
+}
+
 const char* KindName(int rowKind)
 {
     if (rowKind == row_kind::Total) return "total";
@@ -41,7 +54,8 @@ json RowJson(const DriveTableRow& row)
             {"mountPoint", TextOrNull(details.MountPoint)},
             {"device", TextOrNull(details.Device)},
             {"fileSystem", TextOrNull(details.FileSystem)},
-            {"availableBytes", details.AvailableBytes ? json(*details.AvailableBytes) : json(nullptr)}};
+            {"availableBytes", details.AvailableBytes ? json(*details.AvailableBytes) : json(nullptr)},
+            {"reason", row.Ready ? json(nullptr) : ReasonJson(row.WhyNotReady)}};
 }
 
 }  // namespace

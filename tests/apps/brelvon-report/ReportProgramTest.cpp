@@ -10,6 +10,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include <unistd.h>
@@ -127,10 +128,10 @@ TEST(ReportProgram, JsonHasEveryRowWithItsKindAndTheDriveDetails)
 
     const json systemRow = json::parse(R"row({"kind": "drive", "letter": "C", "label": "SYSTEM", "ready": true,
         "totalMb": 250057, "freeMb": 100205, "usedMb": 149852, "percentUsed": 60, "category": "Fixed",
-        "mountPoint": "/", "device": "/dev/nvme0n1p2", "fileSystem": "ext4", "availableBytes": 87404544000})row");
+        "mountPoint": "/", "device": "/dev/nvme0n1p2", "fileSystem": "ext4", "availableBytes": 87404544000, "reason": null})row");
     const json notReadyRow = json::parse(R"row({"kind": "drive", "letter": "E", "label": "(not ready)", "ready": false,
         "totalMb": 0, "freeMb": 0, "usedMb": 0, "percentUsed": 0, "category": "CD-Rom",
-        "mountPoint": null, "device": null, "fileSystem": null, "availableBytes": null})row");
+        "mountPoint": null, "device": null, "fileSystem": null, "availableBytes": null, "reason": null})row");
     const json cdRomSubtotal = json::parse(R"row({"kind": "subtotal", "letter": null, "label": "CD-Rom", "totalMb": 0,
         "freeMb": 0, "usedMb": 0, "percentUsed": 0, "category": "CD-Rom"})row");
     EXPECT_EQ(rows[0], systemRow);
@@ -139,6 +140,21 @@ TEST(ReportProgram, JsonHasEveryRowWithItsKindAndTheDriveDetails)
     EXPECT_EQ(rows[5], cdRomSubtotal);
     EXPECT_EQ(rows[6].at("category"), nullptr);
     EXPECT_EQ(rows[6].at("totalMb"), 250057 + 1000202 + 8264);
+}
+
+TEST(ReportProgram, JsonSaysWhyADriveIsNotReadyInTheDriveFilesWords)
+{
+    const auto result =
+        RunReport("C", {"--drives", TestData + "/drives/not-ready-reasons.json", "--json", "-Cd1", "-Rd1", "-Nd1"});
+    ASSERT_EQ(result.ExitCode, 0) << result.Err;
+    const json table = json::parse(result.Out);
+    std::map<std::string, json> reasons;
+    for (const json& row : table.at("rows")) {
+        if (row.at("kind") == "drive") reasons[row.at("letter").get<std::string>()] = row.at("reason");
+    }
+    const std::map<std::string, json> expected{
+        {"C", nullptr}, {"E", "no-medium"}, {"F", "Input/output error"}, {"G", "no-answer"}, {"H", nullptr}};
+    EXPECT_EQ(reasons, expected);
 }
 
 struct DfFigures {
