@@ -1,5 +1,6 @@
 #include "ui/qt/FormView.h"
 
+#include "ui/qt/CutCellCopy.h"
 #include "ui/qt/FontFaces.h"
 #include "ui/qt/ModelAccessible.h"
 #include "ui/qt/ModelFrame.h"
@@ -13,16 +14,10 @@
 #include "ui/shared/TextFit.h"
 #include "window/AccessibleNames.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,7 +28,6 @@
 
 #include <algorithm>
 #include <map>
-#include <memory>
 #include <utility>
 #include <vector>
 
@@ -69,89 +63,6 @@ protected:
 
 private:
     std::function<void()> action_;
-};
-
-// Copying from a cell cut to fit copies what the cell holds: the selection
-// with the characters its ellipsis stands for (WholeOfShownRange), by the
-// keyboard and by the cell's menu alike. Made for a cell only once its text
-// is cut; a cell whose text fits again keeps an empty whole and copies as
-// usual.
-class CutCellCopy final : public QObject {
-public:
-    // The copier of a cell, made on first use.
-    static CutCellCopy& Of(QLineEdit& edit)
-    {
-        CutCellCopy* copy = Find(edit);
-        return copy != nullptr ? *copy : *new CutCellCopy(edit);
-    }
-
-    // The copier of a cell; nullptr when it has none.
-    static CutCellCopy* Find(const QLineEdit& edit)
-    {
-        for (QObject* child : edit.children()) {
-            if (auto* copy = dynamic_cast<CutCellCopy*>(child)) return copy;
-        }
-        return nullptr;
-    }
-
-    // The text the cell shows cut, or an empty one when it shows it whole.
-    void SetWhole(QString whole) { whole_ = std::move(whole); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (whole_.isEmpty()) return QObject::eventFilter(watched, event);
-        switch (event->type()) {
-        case QEvent::ShortcutOverride:
-        case QEvent::KeyPress:
-            if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-                if (event->type() == QEvent::KeyPress) Copy();
-                event->accept();
-                return true;
-            }
-            break;
-        case QEvent::ContextMenu: {
-            const std::unique_ptr<QMenu> menu(edit_.createStandardContextMenu());
-            if (QAction* copy = CopyActionOf(*menu)) {
-                QObject::disconnect(copy, &QAction::triggered, nullptr, nullptr);
-                QObject::connect(copy, &QAction::triggered, this, [this] { Copy(); });
-            }
-            menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
-            return true;
-        }
-        default: break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    explicit CutCellCopy(QLineEdit& edit) : QObject(&edit), edit_(edit) { edit.installEventFilter(this); }
-
-    // The standard menu's Copy, known by its text as QLineEdit words it (the
-    // shortcut, when shown, follows a tab).
-    static QAction* CopyActionOf(const QMenu& menu)
-    {
-        for (QAction* action : menu.actions()) {
-            if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Copy")) return action;
-        }
-        return nullptr;
-    }
-
-    void Copy() const
-    {
-        if (!edit_.hasSelectedText()) return;
-        const QString shown = edit_.text();
-        const auto bytes = [&shown](int position) {
-            return static_cast<std::size_t>(shown.left(position).toUtf8().size());
-        };
-        const int start = edit_.selectionStart();
-        const std::string copied = WholeOfShownRange(whole_.toStdString(), shown.toStdString(), bytes(start),
-                                                     bytes(start + edit_.selectionLength()));
-        QGuiApplication::clipboard()->setText(QString::fromStdString(copied));
-    }
-
-    QLineEdit& edit_;
-    QString whole_;
 };
 
 // The width a line edit gives its text: inside its frame and margins.

@@ -43,12 +43,6 @@ if [[ "${1:-}" == --inside ]]; then
     exit 0
 fi
 
-for tool in xvfb-run xdotool xclip jq; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIPPED: $tool is not installed (the clipboard check needs xvfb, xdotool, xclip and jq)"
-        exit 77
-    fi
-done
-program=$1 probe=$2 drives=$3
-exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -dpi 96" \
-    "$0" --inside "$program" "$probe" "$drives"
+# shellcheck source=xvfb-common.sh
+source "$(dirname "$0")/xvfb-common.sh"
+rerun_in_xvfb "$0" --inside "$1" "$2" "$3"

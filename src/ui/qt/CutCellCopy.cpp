@@ -1,0 +1,94 @@
+#include "ui/qt/CutCellCopy.h"
+
+#include "ui/shared/Ellipsis.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace brelvon {
+
+CutCellCopy& CutCellCopy::Of(QLineEdit& edit)
+{
+    CutCellCopy* copy = Find(edit);
+    return copy != nullptr ? *copy : *new CutCellCopy(edit);
+}
+
+CutCellCopy* CutCellCopy::Find(const QLineEdit& edit)
+{
+    for (QObject* child : edit.children()) {
+        if (auto* copy = dynamic_cast<CutCellCopy*>(child)) return copy;
+    }
+    return nullptr;
+}
+
+CutCellCopy::CutCellCopy(QLineEdit& edit) : QObject(&edit), edit_(edit) { edit.installEventFilter(this); }
+
+bool CutCellCopy::eventFilter(QObject* watched, QEvent* event)
+{
+    if (whole_.isEmpty()) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            if (event->type() == QEvent::KeyPress) Copy();
+            event->accept();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) AfterSelecting(false);
+        break;
+    case QEvent::MouseButtonRelease: AfterSelecting(true); break;
+    case QEvent::ContextMenu: {
+        const std::unique_ptr<QMenu> menu(edit_.createStandardContextMenu());
+        if (QAction* copy = CopyActionOf(*menu)) {
+            QObject::disconnect(copy, &QAction::triggered, nullptr, nullptr);
+            QObject::connect(copy, &QAction::triggered, this, [this] { Copy(); });
+        }
+        menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    default: break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QAction* CutCellCopy::CopyActionOf(const QMenu& menu)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Copy")) return action;
+    }
+    return nullptr;
+}
+
+void CutCellCopy::AfterSelecting(bool mouse)
+{
+    if (!QGuiApplication::clipboard()->supportsSelection()) return;
+    const std::pair<int, int> before(edit_.selectionStart(), edit_.selectionLength());
+    QTimer::singleShot(0, this, [this, mouse, before] {
+        if (mouse || before != std::pair(edit_.selectionStart(), edit_.selectionLength())) {
+            Copy(QClipboard::Selection);
+        }
+    });
+}
+
+void CutCellCopy::Copy(QClipboard::Mode mode) const
+{
+    if (!edit_.hasSelectedText()) return;
+    const QString shown = edit_.text();
+    const auto bytes = [&shown](int position) {
+        return static_cast<std::size_t>(shown.left(position).toUtf8().size());
+    };
+    const int start = edit_.selectionStart();
+    const std::string copied = WholeOfShownRange(whole_.toStdString(), shown.toStdString(), bytes(start),
+                                                 bytes(start + edit_.selectionLength()));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(copied), mode);
+}
+
+}  // namespace brelvon
