@@ -190,7 +190,14 @@ LRESULT CALLBACK FormWindow::TextBoxProcedure(HWND textBox, UINT message, WPARAM
     // A one-line text box keeps the wheel to itself on some systems: it scrolls the rows.
     if (message == WM_MOUSEWHEEL && !self->closing_) return ::SendMessageW(self->Window(), message, wParam, lParam);
     // Ctrl+C and the box's menu both copy through WM_COPY.
-    if (message == WM_COPY && !self->closing_ && self->CopyWhole(textBox)) return 0;
+    if (message == WM_COPY && !self->closing_) {
+        try {
+            if (self->CopyWhole(textBox)) return 0;
+        } catch (...) {
+            KeepEscapedError(std::current_exception());
+            return 0;
+        }
+    }
     const LRESULT result = ::DefSubclassProc(textBox, message, wParam, lParam);
     if (message == WM_LBUTTONDBLCLK && !self->closing_) {
         try {
