@@ -81,13 +81,10 @@ void CutCellCopy::AfterSelecting(bool mouse)
 void CutCellCopy::Copy(QClipboard::Mode mode) const
 {
     if (!edit_.hasSelectedText()) return;
-    const QString shown = edit_.text();
-    const auto bytes = [&shown](int position) {
-        return static_cast<std::size_t>(shown.left(position).toUtf8().size());
-    };
     const int start = edit_.selectionStart();
-    const std::string copied = WholeOfShownRange(whole_.toStdString(), shown.toStdString(), bytes(start),
-                                                 bytes(start + edit_.selectionLength()));
+    const std::string copied =
+        WholeOfShownSelection(whole_.toStdString(), edit_.text().toStdString(), static_cast<std::size_t>(start),
+                              static_cast<std::size_t>(start + edit_.selectionLength()));
     QGuiApplication::clipboard()->setText(QString::fromStdString(copied), mode);
 }
 

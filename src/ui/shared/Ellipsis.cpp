@@ -89,4 +89,21 @@ std::string WholeOfShownRange(std::string_view whole, std::string_view shown, st
     return std::string(shown.substr(start, end - start));
 }
 
+std::string WholeOfShownSelection(std::string_view whole, std::string_view shown, std::size_t start, std::size_t end)
+{
+    // The byte offset in UTF-8 `shown` of a UTF-16 position: a character of
+    // four bytes is two UTF-16 units, any other one.
+    const auto bytes = [shown](std::size_t units) {
+        std::size_t offset = 0;
+        while (offset < shown.size() && units > 0) {
+            const auto lead = static_cast<unsigned char>(shown[offset]);
+            const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+            units -= std::min<std::size_t>(units, lead >= 0xF0 ? 2 : 1);
+            offset = std::min(shown.size(), offset + length);
+        }
+        return offset;
+    };
+    return WholeOfShownRange(whole, shown, bytes(start), bytes(end));
+}
+
 }  // namespace brelvon

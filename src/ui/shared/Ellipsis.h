@@ -30,4 +30,9 @@ inline constexpr std::string_view EllipsisMark = "\u2026";
 [[nodiscard]] std::string WholeOfShownRange(std::string_view whole, std::string_view shown, std::size_t start,
                                             std::size_t end);
 
+// The same for a selection as window toolkits count it: [start, end) in
+// UTF-16 code units of `shown`.
+[[nodiscard]] std::string WholeOfShownSelection(std::string_view whole, std::string_view shown, std::size_t start,
+                                                std::size_t end);
+
 }  // namespace brelvon

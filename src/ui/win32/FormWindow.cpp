@@ -220,11 +220,8 @@ bool FormWindow::CopyWhole(HWND textBox) const
     end = std::min<DWORD>(end, static_cast<DWORD>(shown.size()));
     start = std::min(start, end);
     if (start == end) return true;  // nothing selected: nothing to copy, as the box itself does
-    const auto bytes = [&shown](DWORD position) {
-        return Utf8FromWide(std::wstring_view(shown).substr(0, position)).size();
-    };
     try {
-        Win32Clipboard().SetText(WholeOfShownRange(bound->Whole, Utf8FromWide(shown), bytes(start), bytes(end)));
+        Win32Clipboard().SetText(WholeOfShownSelection(bound->Whole, Utf8FromWide(shown), start, end));
     } catch (const PlatformError&) {
         // A clipboard another program holds: the copy is lost, as the box's own would be.
     }
