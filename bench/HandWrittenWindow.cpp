@@ -177,7 +177,7 @@ protected:
         QWidget::paintEvent(event);
         if (!QuitAfterPaint || painted_) return;
         painted_ = true;
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     }
 
 private:
