@@ -11,6 +11,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace brelvon {
@@ -20,6 +21,7 @@ namespace {
 // What the child writes: small enough for one atomic pipe write.
 struct Answer {
     int Error = 0;
+    int SingleFile = 0;
     std::uint64_t Blocks = 0;
     std::uint64_t FreeBlocks = 0;
     std::uint64_t AvailableBlocks = 0;
@@ -39,6 +41,7 @@ static_assert(std::is_trivially_copyable_v<Answer> && sizeof(Answer) < PIPE_BUF)
     }
     struct statvfs stats {};
     Answer answer;
+    answer.SingleFile = IsSingleFileMountPoint(path) ? 1 : 0;
     if (statvfsFunction(path, &stats) == 0) {
         answer.Blocks = stats.f_blocks;
         answer.FreeBlocks = stats.f_bfree;
@@ -72,6 +75,13 @@ bool WaitReadable(int fd, std::chrono::steady_clock::time_point deadline)
 }
 
 }  // namespace
+
+bool IsSingleFileMountPoint(const char* mountPoint)
+{
+    // fstatat is async-signal-safe, so the child may ask it too.
+    struct stat status {};
+    return ::fstatat(AT_FDCWD, mountPoint, &status, AT_NO_AUTOMOUNT) == 0 && !S_ISDIR(status.st_mode);
+}
 
 ChildStatvfsProbe::ChildStatvfsProbe(std::shared_ptr<StuckProbeRecord> record, std::chrono::milliseconds timeout,
                                      StatvfsFunction statvfsFunction)
@@ -119,11 +129,11 @@ ProbeResult ChildStatvfsProbe::Probe(const std::string& mountKey, const std::str
         return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt};
     }
     if (answer.Error != 0) {
-        return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt, answer.Error};
+        return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt, answer.Error, answer.SingleFile != 0};
     }
     const VolumeSize size{answer.Blocks * answer.FragmentSize, answer.FreeBlocks * answer.FragmentSize,
                           answer.AvailableBlocks * answer.FragmentSize};
-    return ProbeResult{ProbeResult::Outcome::Answered, size};
+    return ProbeResult{ProbeResult::Outcome::Answered, size, 0, answer.SingleFile != 0};
 }
 
 }  // namespace brelvon

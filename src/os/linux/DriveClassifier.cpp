@@ -1,5 +1,6 @@
 #include "os/linux/DriveClassifier.h"
 
+#include "os/linux/MountInfoParser.h"
 #include "os/linux/MountTree.h"
 
 #include <algorithm>
@@ -90,16 +91,76 @@ bool InContainerTree(std::string_view mountPoint)
 // fuse-overlayfs is how rootless containers stack their layers: an overlay too.
 bool IsOverlay(std::string_view fileSystem) { return fileSystem == "overlay" || fileSystem == "fuse.fuse-overlayfs"; }
 
-std::vector<std::string_view> SplitOptions(std::string_view options)
+std::vector<std::string_view> SplitOptions(std::string_view options, char separator = ',')
 {
     std::vector<std::string_view> parts;
     std::size_t start = 0;
     while (start <= options.size()) {
-        const std::size_t comma = std::min(options.find(',', start), options.size());
-        parts.push_back(options.substr(start, comma - start));
-        start = comma + 1;
+        const std::size_t end = std::min(options.find(separator, start), options.size());
+        parts.push_back(options.substr(start, end - start));
+        start = end + 1;
     }
     return parts;
+}
+
+// The value of the first option "name=value" of a list; nullopt when absent.
+std::optional<std::string_view> OptionValue(std::string_view options, std::string_view name, char separator = ',')
+{
+    for (const auto option : SplitOptions(options, separator)) {
+        if (option.size() > name.size() && option.starts_with(name) && option[name.size()] == '=') {
+            return option.substr(name.size() + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+// WSL 2 hands Windows' files to Linux over 9p. Its aname option names the
+// share and carries the share's own options after ';'
+// ("aname=drvfs;path=C:\;uid=1000").
+std::string_view NinePShareName(const MountEntry& entry)
+{
+    const std::string_view aname = OptionValue(entry.SuperOptions, "aname").value_or("");
+    return aname.substr(0, aname.find(';'));
+}
+
+// A Windows drive seen from WSL: type drvfs (WSL 1), or 9p serving drvfs (WSL 2).
+bool IsDrvfs(const MountEntry& entry)
+{
+    return entry.FileSystem == "drvfs" || (entry.FileSystem == "9p" && NinePShareName(entry) == "drvfs");
+}
+
+// WSL's own plumbing: a 9p share over the file descriptors WSL's init holds
+// (trans=fd) that is not a Windows drive: "tools" (which serves /init),
+// "drivers" and "lib" (Windows' driver store under /usr/lib/wsl).
+bool IsWslPlumbing(const MountEntry& entry)
+{
+    return entry.FileSystem == "9p" && OptionValue(entry.SuperOptions, "trans") == "fd" &&
+           NinePShareName(entry) != "drvfs";
+}
+
+// "\\server\share" (or with forward slashes): a Windows network share.
+bool IsUncPath(std::string_view path)
+{
+    const auto isSeparator = [](char c) { return c == '\\' || c == '/'; };
+    if (path.size() < 2 || !isSeparator(path[0]) || !isSeparator(path[1])) {
+        return false;
+    }
+    const std::string_view rest = path.substr(2);
+    const auto separator = std::find_if(rest.begin(), rest.end(), isSeparator);
+    return separator != rest.begin() && separator != rest.end() && separator + 1 != rest.end() &&
+           !isSeparator(*(separator + 1));
+}
+
+// Whether a drvfs mount shows a Windows network share. Its Windows path is its
+// path= option (inside aname on WSL 2), else its source ("C:\" on WSL 1).
+bool IsDrvfsOfNetworkShare(const MountEntry& entry)
+{
+    const std::string_view aname = OptionValue(entry.SuperOptions, "aname").value_or("");
+    std::optional<std::string_view> path = OptionValue(aname, "path", ';');
+    if (!path) {
+        path = OptionValue(entry.SuperOptions, "path");
+    }
+    return IsUncPath(path ? DecodeMountInfoEscapes(*path) : entry.Source);
 }
 
 // The kernel answers statfs on a FUSE mount with zeros to anyone but the user
@@ -126,14 +187,22 @@ bool AnswersUserWithZeros(const MountEntry& entry, std::optional<unsigned> userI
     return owner && *owner != *userId;
 }
 
+// Whether the file system lies at the other end of a connection, which may
+// stop answering: a network file system, or a Windows drive of WSL.
 bool IsNetworkMount(const MountEntry& entry)
 {
-    return OneOf(entry.FileSystem, kNetworkTypes) || IsNetworkSource(entry.Source);
+    return OneOf(entry.FileSystem, kNetworkTypes) || IsNetworkSource(entry.Source) || IsDrvfs(entry);
+}
+
+// A Windows drive of WSL is that PC's own disk, unless it is a network share.
+bool IsNetworkDrive(const MountEntry& entry)
+{
+    return IsDrvfs(entry) ? IsDrvfsOfNetworkShare(entry) : IsNetworkMount(entry);
 }
 
 DriveType TypeOf(const MountEntry& entry, const BlockDeviceFacts* facts)
 {
-    if (IsNetworkMount(entry)) {
+    if (IsNetworkDrive(entry)) {
         return DriveType::Network;
     }
     if (entry.FileSystem == "tmpfs" || entry.FileSystem == "ramfs" || (facts && (facts->Zram || facts->RamDisk))) {
@@ -152,15 +221,35 @@ DriveType TypeOf(const MountEntry& entry, const BlockDeviceFacts* facts)
 // number across exports, so their source tells them apart too.
 using FileSystemKey = std::tuple<DeviceNumber, std::string>;
 
-// The mount shown for a file system: the shortest mount point, and of equal
-// lengths the one that sorts first, so the choice does not depend on mount order.
-bool BetterShown(const MountEntry& a, const MountEntry& b)
+FileSystemKey KeyOf(const MountEntry& entry)
+{
+    return {entry.Device, IsNetworkDrive(entry) ? entry.Source : std::string()};
+}
+
+// The shortest mount point, and of equal lengths the one that sorts first, so
+// the choice does not depend on mount order.
+bool ShorterMountPoint(const MountEntry& a, const MountEntry& b)
 {
     if (a.MountPoint.size() != b.MountPoint.size()) {
         return a.MountPoint.size() < b.MountPoint.size();
     }
     return a.MountPoint < b.MountPoint;
 }
+
+// The mount shown for a file system: / when it holds the root; else a mount of
+// the file system's own root rather than a folder of it bound elsewhere; of
+// those the shorter mount point.
+bool BetterShown(const MountEntry& a, const MountEntry& b)
+{
+    const auto rank = [](const MountEntry& entry) { return entry.MountPoint == "/" ? 0 : entry.Root == "/" ? 1 : 2; };
+    if (rank(a) != rank(b)) {
+        return rank(a) < rank(b);
+    }
+    return ShorterMountPoint(a, b);
+}
+
+// Whether the directory `root` of a file system is `other` or lies inside it.
+bool RootWithin(std::string_view root, std::string_view other) { return other == "/" || IsAtOrUnder(root, other); }
 
 // Whether asking the file system at `index` may block: it is a network or FUSE
 // file system, or it is reached through one (a path lookup crosses every mount
@@ -195,7 +284,9 @@ void ShowAt(ClassifiedDrive& drive, std::size_t index, const MachineFacts& facts
 {
     const MountEntry& entry = facts.Mounts.Entries[index];
     const BlockDeviceFacts* deviceFacts = facts.FactsOf(index);
-    drive.Type = TypeOf(entry, deviceFacts);
+    // The root is a fixed drive whatever backs it: a squashfs image, a RAM
+    // file system of a live system, an NFS export of a diskless client.
+    drive.Type = entry.MountPoint == "/" ? DriveType::Fixed : TypeOf(entry, deviceFacts);
     drive.MountPoint = entry.MountPoint;
     drive.FileSystem = entry.FileSystem;
     drive.MountIndex = index;
@@ -263,8 +354,14 @@ bool IsNetworkSource(std::string_view source)
 bool NeverListed(const MountEntry& entry, std::optional<unsigned> userId)
 {
     const std::string_view mountPoint = entry.MountPoint;
-    return OneOf(entry.FileSystem, kPseudoTypes) || InSystemTree(mountPoint) || InContainerTree(mountPoint) ||
-           (IsOverlay(entry.FileSystem) && mountPoint != "/") || AnswersUserWithZeros(entry, userId);
+    if (mountPoint == "/") {
+        return false;  // the root shows whatever backs it
+    }
+    // rootfs away from / is a bind of one of its files (WSL's /init): a
+    // captured table says nothing else of a mount of a single file.
+    return OneOf(entry.FileSystem, kPseudoTypes) || entry.FileSystem == "rootfs" || InSystemTree(mountPoint) ||
+           InContainerTree(mountPoint) || IsOverlay(entry.FileSystem) || IsWslPlumbing(entry) ||
+           AnswersUserWithZeros(entry, userId);
 }
 
 bool IsFuseFileSystem(std::string_view fileSystem)
@@ -337,19 +434,36 @@ std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts)
         std::vector<std::size_t> Members;
     };
     std::map<FileSystemKey, Group> groups;
+    // The mounts left out whatever their file system's other mounts, by file system.
+    std::multimap<FileSystemKey, std::size_t> leftOut;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const MountEntry& entry = entries[i];
-        if (tree.IsHidden(i) || NeverListed(entry, facts.UserId)) {
+        if (tree.IsHidden(i)) {
             continue;
         }
-        const bool network = TypeOf(entry, facts.FactsOf(i)) == DriveType::Network;
-        const FileSystemKey key{entry.Device, network ? entry.Source : std::string()};
-        auto [it, inserted] = groups.try_emplace(key, Group{i, {}});
+        if (NeverListed(entry, facts.UserId) || (entry.MountPoint != "/" && facts.SingleFileMounts.contains(i))) {
+            leftOut.emplace(KeyOf(entry), i);
+            continue;
+        }
+        auto [it, inserted] = groups.try_emplace(KeyOf(entry), Group{i, {}});
         it->second.Members.push_back(i);
         if (!inserted && BetterShown(entry, entries[it->second.Shown])) {
             it->second.Shown = i;
         }
     }
+    // A file system whose every mount left is a second mount of a left-out one
+    // (WSLg's /mnt/wslg/run/user/1000, the tmpfs of /run/user/1000) is not a
+    // volume either: each came later, and shows the left-out mount's directory
+    // or one inside it. A volume mounted first where users look stays listed
+    // whatever is mounted of it later in a system tree.
+    const auto onlySecondMounts = [&](const FileSystemKey& key, const Group& group) {
+        const auto [first, last] = leftOut.equal_range(key);
+        return std::all_of(group.Members.begin(), group.Members.end(), [&](std::size_t member) {
+            return std::any_of(first, last, [&](const auto& removed) {
+                return removed.second < member && RootWithin(entries[member].Root, entries[removed.second].Root);
+            });
+        });
+    };
 
     // Each ZFS dataset has a device number of its own, yet the datasets of a
     // pool share its space: they are one drive, the pool, shown where the
@@ -367,20 +481,20 @@ std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts)
                           mount.Source.find('@') != std::string::npos};
     };
     for (const auto& [key, group] : groups) {
+        const MountEntry& entry = entries[group.Shown];
         const bool knownEmpty = std::any_of(group.Members.begin(), group.Members.end(), [&](std::size_t member) {
             const auto total = facts.KnownTotals.find(member);
             return total != facts.KnownTotals.end() && total->second == 0;
         });
-        if (knownEmpty) {
+        if (entry.MountPoint != "/" && (knownEmpty || onlySecondMounts(key, group))) {
             continue;
         }
-        const MountEntry& entry = entries[group.Shown];
         const std::optional<std::string_view> pool = ZfsPoolOf(entry);
         if (pool) {
             const auto [it, inserted] = poolDrives.try_emplace(std::string(*pool), drives.size());
             if (!inserted) {
                 ClassifiedDrive& drive = drives[it->second];
-                if (BetterShown(entry, entries[*drive.MountIndex])) {
+                if (ShorterMountPoint(entry, entries[*drive.MountIndex])) {
                     ShowAt(drive, group.Shown, facts, tree);
                 }
                 drive.Datasets.push_back(datasetAt(group.Shown));

@@ -29,9 +29,24 @@ ProbeResult LinuxDrive::MeasureDirectly(const std::string& mountPoint,
         result = statvfsFunction(mountPoint.c_str(), &stats);
     } while (result != 0 && errno == EINTR);
     if (result != 0) {
-        return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt, errno};
+        const int error = errno;
+        return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt, error,
+                           IsSingleFileMountPoint(mountPoint.c_str())};
     }
-    return ProbeResult{ProbeResult::Outcome::Answered, VolumeSize::FromStatvfs(stats)};
+    return ProbeResult{ProbeResult::Outcome::Answered, VolumeSize::FromStatvfs(stats), 0,
+                       IsSingleFileMountPoint(mountPoint.c_str())};
+}
+
+ProbeResult LinuxDrive::Measure(const SizedMount& mount, const ChildStatvfsProbe& probe,
+                                ChildStatvfsProbe::StatvfsFunction statvfsFunction)
+{
+    if (mount.AskInChild) {
+        // The mount is named by its device number and source as well as its
+        // path, so a new mount at the same place is asked afresh.
+        const std::string key = mount.MountDevice.ToString() + ' ' + mount.Source + ' ' + mount.MountPoint;
+        return probe.Probe(key, mount.MountPoint);
+    }
+    return MeasureDirectly(mount.MountPoint, statvfsFunction);
 }
 
 ProbeResult LinuxDrive::Ask(const SizedMount& mount) const
@@ -39,13 +54,7 @@ ProbeResult LinuxDrive::Ask(const SizedMount& mount) const
     if (const auto answer = measured_.find(mount.MountIndex); answer != measured_.end()) {
         return answer->second;
     }
-    if (mount.AskInChild) {
-        // The mount is named by its device number and source as well as its
-        // path, so a new mount at the same place is asked afresh.
-        const std::string key = mount.MountDevice.ToString() + ' ' + mount.Source + ' ' + mount.MountPoint;
-        return probe_->Probe(key, mount.MountPoint);
-    }
-    return MeasureDirectly(mount.MountPoint, statvfs_);
+    return Measure(mount, *probe_, statvfs_);
 }
 
 // Every dataset reports the pool's free space, less any quota of its own, so
@@ -80,8 +89,9 @@ bool LinuxDrive::IsReady()
     if (!answer_) {
         answer_ = drive_.Datasets.empty() ? Ask(SizedMountsOf(drive_).front()) : PoolSize();
     }
-    // A file system answering with a total of 0 has nothing to show.
-    return answer_->Size.has_value() && answer_->Size->Total > 0;
+    // A file system answering with a total of 0 has nothing to show, but the
+    // root shows what it has (a RAM file system of an initramfs reports 0).
+    return answer_->Size.has_value() && (answer_->Size->Total > 0 || drive_.MountPoint == "/");
 }
 
 const VolumeSize& LinuxDrive::Size()

@@ -33,7 +33,8 @@ public:
 
     [[nodiscard]] DriveType Type() const override { return drive_.Type; }
     [[nodiscard]] char Letter() const override { return drive_.Letter; }
-    // Ready when the file system answered statvfs with a total above 0.
+    // Ready when the file system answered statvfs with a total above 0; the
+    // root whenever it answered.
     [[nodiscard]] bool IsReady() override;
     // The label, or the mount point when the file system has none.
     [[nodiscard]] std::string VolumeName() override;
@@ -44,10 +45,15 @@ public:
     // error text; nullopt when the file system answered with a total of 0.
     [[nodiscard]] std::optional<NotReadyReason> WhyNotReady() override;
 
-    // Asks statvfs directly: Answered, or Failed with its errno. Only for file
-    // systems that cannot block it.
+    // Asks statvfs directly: Answered, or Failed with its errno; and whether
+    // the mount point is a single file. Only for file systems that cannot block.
     [[nodiscard]] static ProbeResult MeasureDirectly(const std::string& mountPoint,
                                                      ChildStatvfsProbe::StatvfsFunction statvfsFunction = &::statvfs);
+
+    // Asks a mount as its drive would: through the child probe when it may
+    // block, else directly.
+    [[nodiscard]] static ProbeResult Measure(const SizedMount& mount, const ChildStatvfsProbe& probe,
+                                             ChildStatvfsProbe::StatvfsFunction statvfsFunction);
 
 private:
     [[nodiscard]] ProbeResult Ask(const SizedMount& mount) const;

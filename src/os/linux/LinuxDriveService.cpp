@@ -16,27 +16,39 @@ std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives()
 {
     MachineFacts facts = LinuxFactsGatherer(paths_).Gather();
 
-    // A file system of total size 0 is never listed, and whether it is listed
-    // moves the letters of the drives after it, so the local ones (each dataset
-    // of a ZFS pool among them) are measured before lettering. The answers are
-    // kept for the drives' IsReady().
+    // Whether a mount is listed at all moves the letters of the drives after
+    // it, so each mount a drive would be asked through is asked now: a file
+    // system of total size 0 is not listed, nor a mount of a single file. A
+    // mount that may block is asked in the child that guards its statvfs, so a
+    // dead share costs this listing the child's time limit once, and nothing
+    // while that child stays stuck. A mount left out may hand its drive to
+    // another mount of its file system, which is then asked in turn. The
+    // answers are kept for the drives' IsReady().
     LinuxDrive::MeasuredSizes measured;
     std::vector<ClassifiedDrive> classified = ClassifyDrives(facts);
-    bool emptyFound = false;
-    for (const ClassifiedDrive& drive : classified) {
-        for (const SizedMount& mount : SizedMountsOf(drive)) {
-            if (!mount.AskInChild) {
-                const ProbeResult answer = LinuxDrive::MeasureDirectly(mount.MountPoint, statvfs_);
+    while (true) {
+        bool leftOut = false;
+        for (const ClassifiedDrive& drive : classified) {
+            for (const SizedMount& mount : SizedMountsOf(drive)) {
+                if (measured.contains(mount.MountIndex)) {
+                    continue;
+                }
+                const ProbeResult answer = LinuxDrive::Measure(mount, *probe_, statvfs_);
                 measured.emplace(mount.MountIndex, answer);
                 if (answer.Size) {
                     facts.KnownTotals.emplace(mount.MountIndex, answer.Size->Total);
-                    emptyFound = emptyFound || answer.Size->Total == 0;
+                    leftOut = leftOut || answer.Size->Total == 0;
+                }
+                if (answer.SingleFile) {
+                    facts.SingleFileMounts.insert(mount.MountIndex);
+                    leftOut = true;
                 }
             }
         }
-    }
-    // Only a total of 0 changes what the classifier makes of the facts.
-    if (emptyFound) {
+        // Each round asks mounts not asked before, so this ends.
+        if (!leftOut) {
+            break;
+        }
         classified = ClassifyDrives(facts);
     }
 

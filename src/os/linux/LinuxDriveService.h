@@ -11,9 +11,10 @@ namespace brelvon {
 
 // The drives of this Linux machine: its mounted volumes and drive bays,
 // lettered and typed by the classifier. Listing reads the mount table, sysfs
-// and /dev only, and measures local file systems (which cannot block, and
-// whose size decides whether they are listed at all); file systems that may
-// block (network, FUSE) are left to IsReady() of the drives asked about.
+// and /dev, and asks each mount that would be listed for its size and whether
+// it is a single file (both decide whether it is listed at all): local file
+// systems directly, those that may block (network, FUSE) in a child that is
+// given up after its time limit. The drives keep the answers.
 class LinuxDriveService final : public DriveService {
 public:
     // `statvfsFunction` asks the file systems that are asked directly.

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace brelvon {
@@ -23,6 +24,9 @@ struct MachineFacts {
     // Total bytes of file systems already measured, by mount index. A mount
     // missing here is taken to have a size.
     std::map<std::size_t, std::uint64_t> KnownTotals;
+    // Mounts whose mount point is known not to be a directory (a bind of one
+    // file, such as WSL's /init or a container's /etc/hosts), by mount index.
+    std::set<std::size_t> SingleFileMounts;
     std::vector<DriveBay> Bays;
     // The effective user id, to recognise FUSE mounts that answer this user
     // with zeros. Unknown: no FUSE mount is presumed empty.

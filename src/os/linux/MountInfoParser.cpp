@@ -92,7 +92,7 @@ std::optional<MountEntry> ParseMountInfoLine(std::string_view line)
     while (separator < fields.size() && fields[separator] != "-") {
         ++separator;
     }
-    if (separator + 4 != fields.size()) {
+    if (separator + 4 > fields.size()) {
         return std::nullopt;
     }
 
@@ -118,7 +118,10 @@ std::optional<MountEntry> ParseMountInfoLine(std::string_view line)
     }
     entry.FileSystem = std::string(fields[separator + 1]);
     entry.Source = DecodeMountInfoEscapes(fields[separator + 2]);
-    entry.SuperOptions = std::string(fields[separator + 3]);
+    // The rest of the line, raw spaces and all: kernels before 4.3 wrote
+    // CIFS's unc= option unescaped.
+    const std::string_view superOptions = fields[separator + 3];
+    entry.SuperOptions = std::string(line.substr(static_cast<std::size_t>(superOptions.data() - line.data())));
     return entry;
 }
 

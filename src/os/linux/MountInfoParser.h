@@ -16,7 +16,8 @@ namespace brelvon {
 
 // Parses one line of /proc/self/mountinfo (without its newline). Fields are
 // separated by exactly one space, so an empty source shows as two spaces in a
-// row. Returns nullopt for a line that does not have the layout
+// row. Everything after the source is the super options, spaces included.
+// Returns nullopt for a line that does not have the layout
 // "id parent maj:min root mountpoint options [optional...] - type source superoptions".
 [[nodiscard]] std::optional<MountEntry> ParseMountInfoLine(std::string_view line);
 

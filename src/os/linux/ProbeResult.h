@@ -18,6 +18,9 @@ struct ProbeResult {
     Outcome Result = Outcome::Failed;
     std::optional<VolumeSize> Size;
     int Error = 0;  // Failed: statvfs's errno, 0 when the asking itself went wrong
+    // The mount point is not a directory: a mount of a single file. False
+    // when that could not be told.
+    bool SingleFile = false;
 };
 
 }  // namespace brelvon

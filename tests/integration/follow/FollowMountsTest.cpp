@@ -1,8 +1,9 @@
 // The window follows the machine: in a mount namespace of its own, the test
 // mounts a RAM disk and takes it away again, and the real window (offscreen,
 // with this machine's Linux drive service) follows within a second, without
-// a click. Needs the right to make a mount namespace (root); skipped
-// otherwise.
+// a click; a folder of a file system bound elsewhere, and a file bound over a
+// file, add no row of their own. Needs the right to make a mount namespace
+// (root); skipped otherwise.
 #include "model/MemoryClipboard.h"
 #include "os/linux/MountTableWatch.h"
 #include "refresh/MainForm.h"
@@ -16,12 +17,15 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -34,11 +38,24 @@ private slots:
     void cleanup();
     void AMountedRamDiskAddsARowAndTheUnmountTakesItAway();
     void NothingIsAskedWhileHiddenAndAllIsMadeUpWhenShown();
+    void ABoundFolderShowsAtItsFileSystemAndABoundFileNowhere();
 
 private:
     void Mount();
     void Unmount();
+    // Makes a folder for the test (kept when it was there already).
+    void MakeFolder(const std::string& path);
+    // Mounts for the test; taken away in cleanup().
+    void MountAt(const std::string& source, const std::string& target, const char* type, unsigned long flags);
     [[nodiscard]] int Rows() const { return form_->LastTable().DriveRowCount; }
+    [[nodiscard]] bool ShowsRow(const std::string& label) const
+    {
+        const brelvon::DriveTable& table = form_->LastTable();
+        for (int i = 1; i <= table.DriveRowCount; ++i) {
+            if (!table.Row(i).IsSummary() && table.Row(i).RowLabel == label) return true;
+        }
+        return false;
+    }
     [[nodiscard]] int Height() const { return form_->Window().Window.Height; }
 
     brelvon::MemoryClipboard clipboard_;
@@ -48,6 +65,8 @@ private:
     std::unique_ptr<brelvon::MachineWatch> watch_;
     std::filesystem::path mountPoint_;
     bool mounted_ = false;
+    std::vector<std::string> madeFolders_;
+    std::vector<std::string> madeMounts_;
 };
 
 void FollowMountsTest::init()
@@ -75,7 +94,29 @@ void FollowMountsTest::cleanup()
     watch_.reset();
     binding_.reset();
     form_.reset();
-    std::filesystem::remove(mountPoint_);
+    for (auto mount = madeMounts_.rbegin(); mount != madeMounts_.rend(); ++mount) ::umount2(mount->c_str(), MNT_DETACH);
+    madeMounts_.clear();
+    for (auto folder = madeFolders_.rbegin(); folder != madeFolders_.rend(); ++folder) std::filesystem::remove(*folder);
+    madeFolders_.clear();
+    std::error_code ignored;
+    std::filesystem::remove_all(mountPoint_, ignored);
+}
+
+void FollowMountsTest::MakeFolder(const std::string& path)
+{
+    if (::mkdir(path.c_str(), 0755) == 0) {
+        madeFolders_.push_back(path);
+    } else {
+        QVERIFY2(errno == EEXIST && std::filesystem::is_directory(path), std::strerror(errno));
+    }
+}
+
+void FollowMountsTest::MountAt(const std::string& source, const std::string& target, const char* type,
+                               unsigned long flags)
+{
+    QVERIFY2(::mount(source.c_str(), target.c_str(), type, flags, type ? "size=8m" : nullptr) == 0,
+             (target + ": " + std::strerror(errno)).c_str());
+    madeMounts_.push_back(target);
 }
 
 void FollowMountsTest::Mount()
@@ -118,6 +159,33 @@ void FollowMountsTest::NothingIsAskedWhileHiddenAndAllIsMadeUpWhenShown()
 
     binding_->Main().Window()->show();
     QTRY_COMPARE_WITH_TIMEOUT(Rows(), rows + 1, 1000);
+}
+
+void FollowMountsTest::ABoundFolderShowsAtItsFileSystemAndABoundFileNowhere()
+{
+    const int rows = Rows();
+    const std::string data = "/mnt/long-data-name";
+    MakeFolder(data);
+    MakeFolder("/x");
+    MountAt("brelvon-test", data, "tmpfs", 0);
+    std::filesystem::create_directory(data + "/sub");
+    MountAt(data + "/sub", "/x", nullptr, MS_BIND);
+
+    // A file of a RAM disk bound over a file of another file system; the RAM
+    // disk is then unmounted, so that the bound file is its only mount.
+    const std::string source = (mountPoint_ / "source").string();
+    const std::string target = (mountPoint_ / "hosts").string();
+    std::ofstream(target) << "127.0.0.1 localhost\n";
+    MakeFolder(source);
+    MountAt("brelvon-file", source, "tmpfs", 0);
+    std::ofstream(source + "/hosts") << "10.0.0.1 elsewhere\n";
+    MountAt(source + "/hosts", target, nullptr, MS_BIND);
+    QVERIFY2(::umount2(source.c_str(), MNT_DETACH) == 0, std::strerror(errno));
+
+    QTRY_VERIFY_WITH_TIMEOUT(ShowsRow(data), 1000);
+    QCOMPARE(Rows(), rows + 1);
+    QVERIFY(!ShowsRow("/x"));
+    QVERIFY(!ShowsRow(target));
 }
 
 }  // namespace

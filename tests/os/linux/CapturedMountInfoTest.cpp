@@ -47,7 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
                      R"([["C","/",2],["D","/boot",2],["E","/home",2],["F","/tmp",5]])"},
         CapturedCase{"podman-container.txt", R"([["C","/",2]])"},
         CapturedCase{"root-on-zfs-desktop.txt",
-                     R"([["C","/",2],["D","/boot",2],["E","/boot/efi",2],["F","/tank/media",2]])"}));
+                     R"([["C","/",2],["D","/boot",2],["E","/boot/efi",2],["F","/tank/media",2]])"},
+        CapturedCase{"cifs-unescaped-unc.txt", R"([["C","/",2],["D","/DATA/foo_bla_bla",3]])"},
+        CapturedCase{"squashfs-root.txt", R"([["C","/",2],["D","/writable",2]])"},
+        CapturedCase{"folder-bound-elsewhere.txt", R"([["C","/",2],["D","/Volumes/dune",2]])"},
+        CapturedCase{"wsl2-rootfs-init.txt", R"([["C","/",2],["D","/mnt/wsl",5]])"},
+        CapturedCase{"wsl2-wslg.txt",
+                     R"([["C","/",2],["D","/mnt/c",2],["E","/mnt/d",2],["F","/mnt/wsl",5],["G","/mnt/wslg",5],["H","/mnt/media",3]])"}));
 // clang-format on
 
 TEST(CapturedMountInfo, JsonIsLetterMountPointTypeCode)

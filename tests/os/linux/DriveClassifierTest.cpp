@@ -224,8 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     "32 20 0:60 / /srv/a-again rw - nfs4 server:/a rw\n"),
                     {"C / 2", "D /mnt/a 3", "E /mnt/b 3"}},
         MachineCase{"LeftOutMountNeverWinsItsFileSystem",
-                    Machine(kRoot + "30 20 8:2 / /run/x rw - ext4 /dev/sda2 rw\n"
-                                    "31 20 8:2 / /data/x rw - ext4 /dev/sda2 rw\n"),
+                    Machine(kRoot + "30 20 8:2 / /data/x rw - ext4 /dev/sda2 rw\n"
+                                    "31 20 8:2 / /run/x rw - ext4 /dev/sda2 rw\n"),
                     {"C / 2", "D /data/x 2"}},
         MachineCase{"HiddenMountIsLeftOut",
                     Machine(kRoot + "30 20 8:17 / /mnt/usb rw - vfat /dev/sdb1 rw\n"
@@ -340,7 +340,9 @@ INSTANTIATE_TEST_SUITE_P(
                       TypeCase{"0:60 / /mnt/x rw - cifs //nas/music rw", DriveType::Network, true},
                       TypeCase{"0:60 / /mnt/x rw - smb3 //nas/music rw", DriveType::Network, true},
                       TypeCase{"0:60 / /mnt/x rw - ceph 10.0.0.1:6789:/ rw", DriveType::Network, true},
-                      TypeCase{"0:60 / /mnt/x rw - 9p hostshare rw", DriveType::Network, true},
+                      TypeCase{"0:60 / /mnt/x rw - 9p hostshare rw,trans=virtio", DriveType::Network, true},
+                      TypeCase{"0:60 / /mnt/x rw - drvfs C:\\134 rw,case=off", DriveType::Fixed, true},
+                      TypeCase{"0:60 / /mnt/x rw - drvfs \\134\\134nas\\134music rw", DriveType::Network, true},
                       TypeCase{"0:60 / /mnt/x rw - virtiofs myfs rw", DriveType::Network, true},
                       TypeCase{"0:60 / /mnt/x rw - fuse.rclone gdrive: rw", DriveType::Network, true},
                       TypeCase{"0:60 / /mnt/x rw - davfs http://dav.example/ rw", DriveType::Network, true},

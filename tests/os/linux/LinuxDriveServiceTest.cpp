@@ -88,6 +88,17 @@ TEST(LinuxDriveServiceOnThisMachine, RootAgreesWithDf)
     EXPECT_FALSE(root.VolumeName().empty());
 }
 
+// Where the service reads a made-up machine's facts.
+LinuxSystemPaths PathsOf(const TempTree& machine)
+{
+    LinuxSystemPaths paths;
+    paths.MountInfo = machine.Root() / "mountinfo";
+    paths.SysRoot = machine.Root() / "sys";
+    paths.DevRoot = machine.Root() / "dev";
+    paths.UdevDataDirectory = machine.Root() / "udev";
+    return paths;
+}
+
 // The service wired to a made-up machine: the mount table and /sys are fakes,
 // the mount points real directories of this machine (for statvfs).
 TEST(LinuxDriveService, ListsFakeMachineInLetterOrder)
@@ -102,11 +113,7 @@ TEST(LinuxDriveService, ListsFakeMachineInLetterOrder)
     machine.Write("sys/" + optical + "/removable", "1\n");
     machine.Link("sys/block/sr0", machine.Root() / "sys" / optical);
 
-    LinuxSystemPaths paths;
-    paths.MountInfo = machine.Root() / "mountinfo";
-    paths.SysRoot = machine.Root() / "sys";
-    paths.DevRoot = machine.Root() / "dev";
-    paths.UdevDataDirectory = machine.Root() / "udev";
+    const LinuxSystemPaths paths = PathsOf(machine);
     const auto probe = std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>(),
                                                                  ChildStatvfsProbe::kDefaultTimeout, &NeverAnswers);
     LinuxDriveService service(paths, probe);
@@ -152,8 +159,8 @@ TEST(LinuxDriveService, TypesAListedMountByItsDisk)
 {
     const TempTree machine;
     machine.Write("mountinfo", "20 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
-                               "30 20 8:17 / /var/lib/docker/stick rw - vfat /dev/sdb1 rw\n"
-                               "31 20 8:17 / /media/stick rw - vfat /dev/sdb1 rw\n");
+                               "30 20 8:17 / /media/stick rw - vfat /dev/sdb1 rw\n"
+                               "31 20 8:17 / /var/lib/docker/stick rw - vfat /dev/sdb1 rw\n");
     const std::string stick = "sys/devices/pci0000:00/usb2/2-1/host6/block/sdb";
     machine.Write(stick + "/removable", "1\n");
     machine.Write(stick + "/size", "1000\n");
@@ -161,11 +168,7 @@ TEST(LinuxDriveService, TypesAListedMountByItsDisk)
     machine.Link("sys/dev/block/8:17", machine.Root() / stick / "sdb1");
     machine.Link("sys/block/sdb", machine.Root() / stick);
 
-    LinuxSystemPaths paths;
-    paths.MountInfo = machine.Root() / "mountinfo";
-    paths.SysRoot = machine.Root() / "sys";
-    paths.DevRoot = machine.Root() / "dev";
-    paths.UdevDataDirectory = machine.Root() / "udev";
+    const LinuxSystemPaths paths = PathsOf(machine);
     LinuxDriveService service(paths, std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>()),
                               &AnswersFourMegabytes);
     const auto drives = service.Drives();
@@ -175,6 +178,30 @@ TEST(LinuxDriveService, TypesAListedMountByItsDisk)
     EXPECT_EQ(drives[1]->Letter(), 'D');
     EXPECT_EQ(drives[1]->Type(), DriveType::Removable);
     EXPECT_EQ(drives[1]->Details().MountPoint, "/media/stick");
+}
+
+// A mount of a single file is told from its mount point: directly for a local
+// file system, in the probe's child for a network one.
+TEST(LinuxDriveService, LeavesOutMountsOfASingleFile)
+{
+    const TempTree machine;
+    const std::string hosts = machine.Write("hosts", "127.0.0.1 localhost\n").string();
+    const std::string notes = machine.Write("notes", "shared\n").string();
+    const std::string folder = machine.Directory("data").string();
+    std::string table = "20 1 8:1 / / rw - ext4 /dev/sda1 rw\n";
+    table += "30 20 8:2 /etc/hosts " + hosts + " rw - ext4 /dev/sda2 rw\n";
+    table += "31 20 0:60 /notes " + notes + " rw - nfs4 server:/notes rw\n";
+    table += "32 20 8:3 / " + folder + " rw - ext4 /dev/sda3 rw\n";
+    machine.Write("mountinfo", table);
+
+    LinuxDriveService service(PathsOf(machine),
+                              std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>()),
+                              &AnswersFourMegabytes);
+    const auto drives = service.Drives();
+
+    ASSERT_EQ(drives.size(), 2u);
+    EXPECT_EQ(drives[1]->Letter(), 'D');
+    EXPECT_EQ(drives[1]->Details().MountPoint, folder);
 }
 
 TEST(LinuxDriveService, MissingMountTableIsAPlatformError)
