@@ -11,7 +11,8 @@ namespace brelvon {
 
 // The drives the classification rules list for a mount table captured on some
 // machine (the text of its /proc/self/mountinfo): every file system is taken to
-// have a size, and nothing is known of its disks. In ascending letter order.
+// have a size, every mount point but rootfs's to be a directory, and nothing is
+// known of its disks. In ascending letter order.
 [[nodiscard]] std::vector<ClassifiedDrive> ClassifyCapturedMountInfo(std::string_view mountInfoText);
 
 // Renders drives as [["C","/",2], ...]: letter, mount point (empty for a drive

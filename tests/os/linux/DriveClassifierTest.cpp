@@ -193,6 +193,8 @@ INSTANTIATE_TEST_SUITE_P(
                             "42 20 0:52 / /home/ann/pool rw - fuse.mergerfs /d1:/d2 rw,user_id=1000,group_id=1000\n")
                         .User(1000),
                     {"C / 2", "D /home/ann/pool 2", "E /home/bob/shared 3"}},
+        MachineCase{"RootOfSizeZeroStaysC",
+                    Machine("20 1 0:1 / / rw - rootfs rootfs rw\n").Total("/", 0), {"C / 2"}},
         MachineCase{"RootNotListedLeavesCUnused",
                     Machine("30 1 8:2 / /data rw - ext4 /dev/sda2 rw\n"), {"D /data 2"}},
         MachineCase{"RootOverlayOfAContainerIsFixed",
