@@ -13,9 +13,10 @@ namespace {
 constexpr const char* ProgramName = "brelvon-report";
 
 // Ends `run` with one line on standard error and `status`.
-TerminalRun Fail(TerminalRun run, const std::string& message, int status)
+TerminalRun Fail(TerminalRun run, const std::string& message, int status, std::string_view lineEnd)
 {
-    run.Err = std::string(ProgramName) + ": " + message + '\n';
+    run.Err = std::string(ProgramName) + ": " + message;
+    run.Err += lineEnd;
     run.Status = status;
     return run;
 }
@@ -40,19 +41,34 @@ std::string Usage()
 
 }  // namespace
 
-TerminalRun ProduceTerminalReport(const std::vector<std::string>& arguments, const Machine& machine)
+std::string WithLineEnds(std::string_view text, std::string_view lineEnd)
+{
+    std::string ended;
+    ended.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) {
+            ended += lineEnd;
+        } else {
+            ended += text[i];
+        }
+    }
+    return ended;
+}
+
+TerminalRun ProduceTerminalReport(const std::vector<std::string>& arguments, const Machine& machine,
+                                  std::string_view lineEnd)
 {
     TerminalRun run;
     const CommandLine line =
         ParseCommandLine(arguments, CommandLineRules{.AcceptJson = true, .RejectUnknownLongOptions = true});
-    if (!line.Error.empty()) return Fail(std::move(run), line.Error + " (see --help)", terminal_exit::Usage);
+    if (!line.Error.empty()) return Fail(std::move(run), line.Error + " (see --help)", terminal_exit::Usage, lineEnd);
 
     if (line.Help) {
-        run.Out = Usage();
+        run.Out = WithLineEnds(Usage(), lineEnd);
         return run;
     }
     if (line.Version) {
-        run.Out = VersionLine() + '\n';
+        run.Out = WithLineEnds(VersionLine() + '\n', lineEnd);
         return run;
     }
 
@@ -60,7 +76,7 @@ TerminalRun ProduceTerminalReport(const std::vector<std::string>& arguments, con
     try {
         services = StartupServices(line, machine);
     } catch (const DriveFileError& error) {
-        return Fail(std::move(run), error.what(), terminal_exit::Usage);
+        return Fail(std::move(run), error.what(), terminal_exit::Usage, lineEnd);
     }
     MemoryClipboard clipboard;
     services.SystemClipboard = &clipboard;
@@ -72,13 +88,15 @@ TerminalRun ProduceTerminalReport(const std::vector<std::string>& arguments, con
 
     MainForm form(std::move(services));
     form.Initialize(/*copyReport=*/!line.Json);
-    if (!failure.empty()) return Fail(std::move(run), failure, terminal_exit::Failure);
+    if (!failure.empty()) return Fail(std::move(run), failure, terminal_exit::Failure, lineEnd);
 
     if (line.Json) {
-        // A mount point or device name need not be UTF-8; such bytes are written as U+FFFD.
-        run.Out = DriveTableJson(form.LastTable(), form.Window().Window.Text)
-                      .dump(2, ' ', false, nlohmann::json::error_handler_t::replace) +
-                  '\n';
+        // A mount point or device name need not be UTF-8; such bytes are
+        // written as U+FFFD. Strings hold no raw line end: JSON escapes them.
+        run.Out = WithLineEnds(DriveTableJson(form.LastTable(), form.Window().Window.Text)
+                                       .dump(2, ' ', false, nlohmann::json::error_handler_t::replace) +
+                                   '\n',
+                               lineEnd);
     } else {
         // The refresh that copies always leaves text on the clipboard.
         run.Out = clipboard.Text().value();
@@ -86,9 +104,9 @@ TerminalRun ProduceTerminalReport(const std::vector<std::string>& arguments, con
     return run;
 }
 
-TerminalRun OutputNotWritten(TerminalRun run)
+TerminalRun OutputNotWritten(TerminalRun run, std::string_view lineEnd)
 {
-    return Fail(std::move(run), "cannot write to standard output", terminal_exit::Failure);
+    return Fail(std::move(run), "cannot write to standard output", terminal_exit::Failure, lineEnd);
 }
 
 }  // namespace brelvon

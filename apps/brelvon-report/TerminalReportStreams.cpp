@@ -8,11 +8,11 @@
 namespace brelvon {
 
 int RunTerminalReport(const std::vector<std::string>& arguments, const Machine& machine, std::ostream& out,
-                      std::ostream& err)
+                      std::ostream& err, std::string_view lineEnd)
 {
-    TerminalRun run = ProduceTerminalReport(arguments, machine);
+    TerminalRun run = ProduceTerminalReport(arguments, machine, lineEnd);
     out.write(run.Out.data(), static_cast<std::streamsize>(run.Out.size()));
-    if (!out.flush()) run = OutputNotWritten(std::move(run));
+    if (!out.flush()) run = OutputNotWritten(std::move(run), lineEnd);
     err << run.Err;
     return run.Status;
 }

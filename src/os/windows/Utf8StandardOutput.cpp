@@ -11,7 +11,9 @@ namespace brelvon {
 Utf8StandardOutput::Utf8StandardOutput()
 {
     std::fflush(stdout);
+    std::fflush(stderr);
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     DWORD mode = 0;
     if (::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode)) {
         const UINT previous = ::GetConsoleOutputCP();

@@ -3,8 +3,9 @@
 namespace brelvon {
 
 // Standard output as a program that writes UTF-8 bytes needs it on Windows,
-// for as long as the object lives: in binary mode, so that "\r\n" stays
-// "\r\n" instead of becoming "\r\r\n", and, when standard output is a
+// for as long as the object lives: standard output and error in binary mode,
+// so that "\r\n" stays "\r\n" instead of becoming "\r\r\n" (the program
+// writes its own line ends), and, when standard output is a
 // console, with the console reading the bytes as UTF-8 rather than in the
 // OEM code page ("Utilisé" instead of "Utilis├®"). The console's previous
 // code page is restored when the object goes, since the console outlives the

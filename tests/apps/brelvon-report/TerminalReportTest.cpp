@@ -63,6 +63,37 @@ TEST(TerminalReport, DriveServiceFailureEndsWithOneLineAndStatus1)
     }
 }
 
+// Every line ends in the line end asked for, the report's in CRLF whatever is asked.
+TEST(TerminalReport, EndsEveryLineAsAsked)
+{
+    const auto lineEnds = [](const std::string& text) {
+        std::string ends;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\n') ends += i > 0 && text[i - 1] == '\r' ? 'C' : 'L';
+            if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) ends += '?';
+        }
+        return ends;
+    };
+    const Machine machine = MachineWithOneDrive(0x0409);
+    const struct {
+        std::vector<std::string> Arguments;
+        bool Report;
+    } cases[] = {{{"--help"}, false}, {{"--version"}, false}, {{"--json"}, false}, {{"--bogus"}, false}, {{}, true}};
+    for (const auto& c : cases) {
+        for (const std::string_view lineEnd : {"\r\n", "\n"}) {
+            std::vector<std::string> arguments = c.Arguments;
+            arguments.insert(arguments.begin(), "brelvon-report");
+            const TerminalRun run = ProduceTerminalReport(arguments, machine, lineEnd);
+            const std::string text = run.Out + run.Err;
+            const char expected = c.Report || lineEnd == "\r\n" ? 'C' : 'L';
+            const std::string ends = lineEnds(text);
+            SCOPED_TRACE(text);
+            EXPECT_GE(ends.size(), 1U);
+            EXPECT_EQ(ends, std::string(ends.size(), expected));
+        }
+    }
+}
+
 TEST(DriveTableJson, TableWithoutDrivesHasATotalRowWithNullSizes)
 {
     DriveTable table;

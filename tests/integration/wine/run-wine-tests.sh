@@ -161,8 +161,15 @@ for switches in "-Cd1 -Rd1 -Nd1" "-Cd1 -LFr" ""; do
 done
 [ "$failed" -ne 0 ] || { echo "# wine64 brelvon-report.exe -Cd1 -Rd1 -Nd1:"; run_wine en_US.UTF-8 "$report_exe" -Cd1 -Rd1 -Nd1 | tr -d '\r' | sed 's/^/#   /'; }
 
-check "every line of the report ends in one CR LF" \
-    bash -c '! grep -q $'"'"'\r\r'"'"' "$1" && [ "$(grep -c $'"'"'\r$'"'"' "$1")" = "$(wc -l <"$1")" ]' _ "$work/windows.txt"
+ends_in_crlf() { ! grep -q $'\r\r' "$1" && [ "$(grep -c $'\r$' "$1")" = "$(wc -l <"$1")" ] && [ -s "$1" ]; }
+check "every line of the report ends in one CR LF" ends_in_crlf "$work/windows.txt"
+# As does every other text it writes, as Windows programs do.
+for arguments in --help --version "--json -Cd1" --bogus "--drives $work/missing.json"; do
+    # shellcheck disable=SC2086 # the arguments are words
+    run_wine en_US.UTF-8 "$report_exe" $arguments >"$work/text.txt"
+    our_stderr >>"$work/text.txt"
+    check "brelvon-report.exe $arguments ends every line in one CR LF" ends_in_crlf "$work/text.txt"
+done
 
 # The language follows the system's LANGID: French for France and
 # Luxembourg, English for French Canada and the United States.
