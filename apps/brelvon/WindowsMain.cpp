@@ -12,6 +12,7 @@
 #include "ui/win32/MainFormBinding.h"
 #include "ui/win32/MessageLoop.h"
 #include "ui/win32/UnhandledErrorBox.h"
+#include "ui/win32/UsageBox.h"
 #include "ui/win32/Win32Clipboard.h"
 
 #include <exception>
@@ -37,21 +38,30 @@ HANDLE StandardStream(DWORD which)
     return stream != INVALID_HANDLE_VALUE ? stream : nullptr;
 }
 
-// Text for whoever started the program: on its standard output or error,
-// else in a message box. A console is written in UTF-16, anything else in UTF-8.
-void Tell(const std::string& text, bool error)
+// Writes text for whoever started the program on its standard output or
+// error, or the console it was started from. A console is written in UTF-16,
+// anything else in UTF-8. False when there is neither (started from the desktop).
+bool Write(const std::string& text, bool error)
 {
-    const std::wstring wide = brelvon::WideFromUtf8(text);
     HANDLE stream = StandardStream(error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    if (stream == nullptr) return false;
     DWORD written = 0;
     DWORD mode = 0;
-    if (stream != nullptr && ::GetConsoleMode(stream, &mode)) {
+    if (::GetConsoleMode(stream, &mode)) {
+        const std::wstring wide = brelvon::WideFromUtf8(text);
         ::WriteConsoleW(stream, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-    } else if (stream != nullptr) {
-        ::WriteFile(stream, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     } else {
-        ::MessageBoxW(nullptr, wide.c_str(), L"Brelvon", MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
+        ::WriteFile(stream, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
     }
+    return true;
+}
+
+// Text for whoever started the program: written (see Write), else in a message box.
+void Tell(const std::string& text, bool error)
+{
+    if (Write(text, error)) return;
+    ::MessageBoxW(nullptr, brelvon::WideFromUtf8(text).c_str(), L"Brelvon",
+                  MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
 int Fail(const std::string& message)
@@ -71,7 +81,8 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
         brelvon::ParseCommandLine(arguments, brelvon::CommandLineRules{.AcceptNoFollow = true});
     if (!line.Error.empty()) return Fail(line.Error);
     if (line.Help) {
-        Tell(brelvon::WindowUsage(), false);
+        // A dialog's proportional face would break the terminal's columns: its own layout.
+        if (!Write(brelvon::WindowUsage(), false)) brelvon::ShowUsageBox("Brelvon", brelvon::WindowUsageForDialog());
         return 0;
     }
     if (line.Version) {

@@ -1,6 +1,9 @@
 #include "startup/CommandLine.h"
+#include "startup/WindowProgram.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace brelvon {
 namespace {
@@ -40,6 +43,31 @@ TEST(CommandLine, ExeNameDropsFolderAndExtension)
           std::pair{"dir.d/brelvon", "brelvon"}}) {
         EXPECT_EQ(ExeNameOf(path), name) << path;
     }
+}
+
+// The terminal's usage and the dialog's say the same: every option of the
+// dialog (a line "OPTION<TAB>MEANING") stands in the terminal's text at the
+// start of a line, followed by the start of its meaning; no terminal line is
+// wider than 78 characters.
+TEST(WindowUsage, TerminalAndDialogTextsListTheSameOptions)
+{
+    const std::string terminal = WindowUsage();
+    std::istringstream terminalLines(terminal);
+    for (std::string line; std::getline(terminalLines, line);) EXPECT_LE(line.size(), 78U) << line;
+
+    std::istringstream dialogLines(WindowUsageForDialog());
+    int options = 0;
+    for (std::string line; std::getline(dialogLines, line);) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string::npos) continue;
+        ++options;
+        const std::string option = line.substr(0, tab);
+        const std::string meaningStart = line.substr(tab + 1, line.find(' ', tab) - tab - 1);
+        const std::size_t at = terminal.find("\n  " + option + "  ");
+        ASSERT_NE(at, std::string::npos) << option;
+        EXPECT_NE(terminal.find(meaningStart, at), std::string::npos) << option;
+    }
+    EXPECT_EQ(options, 11);
 }
 
 }  // namespace
