@@ -11,6 +11,7 @@
 #include "ui/shared/Ellipsis.h"
 #include "ui/shared/FaceSpaces.h"
 #include "ui/shared/FitWidths.h"
+#include "ui/shared/ShownText.h"
 #include "ui/shared/TextFit.h"
 #include "window/AccessibleNames.h"
 
@@ -28,6 +29,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -81,10 +83,12 @@ int TextWidthOf(const QLineEdit& edit)
 // with the narrow spaces the font's own face lacks turned into one it has.
 QString ShownText(const Control& control, const QFont& font)
 {
-    const QRawFont face = QRawFont::fromFont(font);
+    // The face is asked only about a narrow space the text holds: most texts hold none.
+    std::optional<QRawFont> face;
     const std::string text =
-        WithSpacesTheFaceHas(TextToShow(control, DisplayText(control).toStdString()), [&face](char32_t code) {
-            return !face.isValid() || face.supportsCharacter(static_cast<uint>(code));
+        WithSpacesTheFaceHas(TextToShow(control, brelvon::ShownText(control)), [&face, &font](char32_t code) {
+            if (!face) face = QRawFont::fromFont(font);
+            return !face->isValid() || face->supportsCharacter(static_cast<uint>(code));
         });
     return QString::fromStdString(text);
 }
