@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brelvon {
 
@@ -20,6 +21,20 @@ enum class AccessibleRole {
     ProgressBar,  // a usage bar: its value is the row's percentage used
     Graphic,      // a bar background, a limit marker, a picture
     Window,
+    ColumnHeader,  // a heading over a column of the table
+    Row,           // a table row: its sentence, its cells and its bar
+};
+
+// One thing a screen reader meets in a window, with what it contains. Every
+// binding gives screen readers the same tree (AccessibleNames::Tree), whatever
+// its toolkit's controls are.
+struct AccessibleNode {
+    AccessibleRole Role = AccessibleRole::Window;
+    std::string Name;
+    std::optional<int> Value;          // a usage bar's, 0 to 100
+    const Control* Source = nullptr;   // the control shown; nullptr for a row
+    int Row = 0;                       // a row's number in the table; 0 for the rest
+    std::vector<AccessibleNode> Children;
 };
 
 // The names a screen reader announces for the controls of a window, as the
@@ -48,6 +63,19 @@ public:
     // A usage bar's value, 0 to 100: the percentage its row shows, 0 for a
     // row of dashes. nullopt for every other control.
     [[nodiscard]] std::optional<int> ValueOf(const Control& control) const;
+
+    // The window as a screen reader reads it, in reading order: what the
+    // window shows line by line from the top, left to right within a line
+    // (the title, the column headings, then each table row, named by its
+    // sentence and holding its cells and its bar from left to right), then
+    // the controls in their focus order, a frame just before the first
+    // control it holds. A cell is named by its whole text, trimmed (its
+    // heading's name when it is empty); a limit box by the caption before it.
+    // Left out: what only decorates (bar backgrounds, limit markers, the
+    // title's highlight copy, the units after the limit boxes, a frame without
+    // a caption), captions that name a box, hidden controls and the focus
+    // button outside the client area.
+    [[nodiscard]] AccessibleNode Tree() const;
 
 private:
     Form& form_;

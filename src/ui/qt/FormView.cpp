@@ -2,6 +2,7 @@
 
 #include "ui/qt/CutCellCopy.h"
 #include "ui/qt/FontFaces.h"
+#include "ui/qt/AccessibleTreeMirror.h"
 #include "ui/qt/ModelAccessible.h"
 #include "ui/qt/ModelFrame.h"
 #include "ui/qt/ModelLabel.h"
@@ -267,13 +268,10 @@ void FormView::Sync()
         }
         bound.SeenIn = sync_;
         if (Apply(bound, control, placeAgain)) reorder = true;
+        // The tree's names, mirrored below, win for what the tree holds.
         if (std::string name = names.For(control); name != bound.AccessibleName) {
             bound.Widget->setAccessibleName(QString::fromStdString(name));
             bound.AccessibleName = std::move(name);
-        }
-        if (std::string description = names.Description(control); description != bound.AccessibleDescription) {
-            bound.Widget->setAccessibleDescription(QString::fromStdString(description));
-            bound.AccessibleDescription = std::move(description);
         }
         if (control.Kind == ControlKind::Label || control.Kind == ControlKind::Frame ||
             control.Kind == ControlKind::Line || control.Kind == ControlKind::PictureBox) {
@@ -300,6 +298,9 @@ void FormView::Sync()
         entry = bound_.erase(entry);
     }
 
+    AccessibleTreeMirror::Mirror(*window_, names.Tree(), [this](const Control& control) {
+        return WidgetOf(control.FullName());
+    });
     FitCells();
     PlaceBand();
     if (reorder) {

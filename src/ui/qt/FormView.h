@@ -85,7 +85,6 @@ private:
         QWidget* Parent = nullptr;
         Control Applied;  // the properties as last written to the widget
         std::string AccessibleName;
-        std::string AccessibleDescription;
         std::string ToolTip;
         bool InBand = false;       // lies in the scrolling band
         bool Fresh = true;         // nothing written yet

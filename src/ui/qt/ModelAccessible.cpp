@@ -1,5 +1,7 @@
 #include "ui/qt/ModelAccessible.h"
 
+#include "ui/qt/AccessibleTreeMirror.h"
+
 #include <QAccessibleWidget>
 #include <QRadioButton>
 #include <QVariant>
@@ -32,6 +34,17 @@ public:
             return static_cast<QAccessibleValueInterface*>(this);
         }
         return QAccessibleWidget::interface_cast(type);
+    }
+
+    // A frame is read as the heading of the controls after it: the window
+    // lists those itself (AccessibleTreeMirror).
+    [[nodiscard]] int childCount() const override
+    {
+        return role() == QAccessible::Grouping ? 0 : QAccessibleWidget::childCount();
+    }
+    [[nodiscard]] QAccessibleInterface* child(int index) const override
+    {
+        return role() == QAccessible::Grouping ? nullptr : QAccessibleWidget::child(index);
     }
 
     [[nodiscard]] QVariant currentValue() const override { return widget()->property(ValueProperty); }
@@ -86,6 +99,7 @@ QAccessibleInterface* MakeInterface(const QString& className, QObject* object)
         return new OptionButtonInterface(option);
     }
     auto* widget = qobject_cast<QWidget*>(object);
+    if (widget != nullptr && className == "brelvon::FormWidget") return AccessibleTreeMirror::InterfaceFor(widget);
     if (widget == nullptr || !ModelClasses.contains(className)) return nullptr;
     return new ModelWidgetInterface(widget);
 }
@@ -124,6 +138,8 @@ QAccessible::Role ModelAccessible::ToQtRole(AccessibleRole role)
     case AccessibleRole::Grouping: return QAccessible::Grouping;
     case AccessibleRole::ProgressBar: return QAccessible::ProgressBar;
     case AccessibleRole::Graphic: return QAccessible::Graphic;
+    case AccessibleRole::ColumnHeader: return QAccessible::ColumnHeader;
+    case AccessibleRole::Row: return QAccessible::Row;
     case AccessibleRole::Window: break;
     }
     return QAccessible::Window;

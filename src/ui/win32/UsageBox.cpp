@@ -22,8 +22,8 @@ constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 23;
 
 struct Piece {
-    std::wstring Option;   // empty for a paragraph
-    std::wstring Text;     // the meaning, or the paragraph; empty for a gap
+    std::wstring Option;  // empty for a paragraph
+    std::wstring Text;    // the meaning, or the paragraph; empty for a gap
 };
 
 std::vector<Piece> PiecesOf(const std::wstring& usage)
@@ -134,8 +134,8 @@ void ShowUsageBox(const std::string& title, const std::string& usage)
             top += TextHeight(dc, L" ", textWidth) / 2;
             continue;
         }
-        const int height = piece.Option.empty() ? TextHeight(dc, piece.Text, textWidth)
-                                                : TextHeight(dc, piece.Text, meaningWidth);
+        const int height =
+            piece.Option.empty() ? TextHeight(dc, piece.Text, textWidth) : TextHeight(dc, piece.Text, meaningWidth);
         placed.push_back({&piece, top, height});
         top += height;
     }
@@ -150,8 +150,8 @@ void ShowUsageBox(const std::string& title, const std::string& usage)
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     const int left = work.left + std::max(0L, (work.right - work.left - outer.cx) / 2);
     const int outerTop = work.top + std::max(0L, (work.bottom - work.top - outer.cy) / 2);
-    HWND box = ::CreateWindowExW(extendedStyle, ClassName, WideFromUtf8(title).c_str(), style, left, outerTop,
-                                 outer.cx, outer.cy, nullptr, nullptr, instance, nullptr);
+    HWND box = ::CreateWindowExW(extendedStyle, ClassName, WideFromUtf8(title).c_str(), style, left, outerTop, outer.cx,
+                                 outer.cy, nullptr, nullptr, instance, nullptr);
     if (box == nullptr) {
         ::MessageBoxW(nullptr, WideFromUtf8(usage).c_str(), WideFromUtf8(title).c_str(), MB_OK);
         ::DeleteObject(font);
@@ -159,11 +159,13 @@ void ShowUsageBox(const std::string& title, const std::string& usage)
     }
     for (const Placed& line : placed) {
         if (line.Of->Option.empty()) {
-            AddStatic(box, font, line.Of->Text, {scaled(Margin), line.Top, scaled(Margin) + textWidth, line.Top + line.Height});
+            AddStatic(box, font, line.Of->Text,
+                      {scaled(Margin), line.Top, scaled(Margin) + textWidth, line.Top + line.Height});
             continue;
         }
         AddStatic(box, font, line.Of->Option, {optionLeft, line.Top, meaningLeft, line.Top + line.Height});
-        AddStatic(box, font, line.Of->Text, {meaningLeft, line.Top, meaningLeft + meaningWidth, line.Top + line.Height});
+        AddStatic(box, font, line.Of->Text,
+                  {meaningLeft, line.Top, meaningLeft + meaningWidth, line.Top + line.Height});
     }
     const int buttonTop = top + scaled(Margin);
     HWND ok = ::CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,

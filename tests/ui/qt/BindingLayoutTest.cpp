@@ -390,10 +390,10 @@ void BindingLayoutTest::AccessibleNamesSayWhatAControlIs_data()
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     // clang-format off
-    QTest::newRow("limit box") << "" << "TextBlue" << "Blue limit in percent";
+    QTest::newRow("limit box, by its caption") << "" << "TextBlue" << "Blue if <";
+    QTest::newRow("limit box in French") << "-LFr" << "TextRed" << "Rouge si >";
     QTest::newRow("step button") << "" << "ButRedMax" << "Red limit up by 5";
-    QTest::newRow("cell of row 2") << "" << "Text3(2)" << "Size, row 2";
-    QTest::newRow("cell of row 2 in French") << "-LFr" << "Text3(2)" << "Taille, ligne 2";
+    QTest::newRow("cell, by its whole text") << "" << "Text3(2)" << "1,000,202";
     QTest::newRow("caption") << "" << "CheckCD" << "CD-Rom";
     QTest::newRow("French caption") << "-LFr" << "CheckNet" << QString::fromUtf8("Réseau");
     QTest::newRow("spaced caption") << "" << "ButExit" << "Exit";
