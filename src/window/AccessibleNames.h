@@ -31,9 +31,9 @@ enum class AccessibleRole {
 struct AccessibleNode {
     AccessibleRole Role = AccessibleRole::Window;
     std::string Name;
-    std::optional<int> Value;          // a usage bar's, 0 to 100
-    const Control* Source = nullptr;   // the control shown; nullptr for a row
-    int Row = 0;                       // a row's number in the table; 0 for the rest
+    std::optional<int> Value;         // a usage bar's, 0 to 100
+    const Control* Source = nullptr;  // the control shown; nullptr for a row
+    int Row = 0;                      // a row's number in the table; 0 for the rest
     std::vector<AccessibleNode> Children;
 };
 

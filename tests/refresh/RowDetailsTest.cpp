@@ -134,7 +134,8 @@ TEST(RowDetails, BarsAreProgressBarsWorthTheirPercentage)
     EXPECT_EQ(names.ValueOf(window.Lab1(4)), 0);  // a row of dashes
     EXPECT_EQ(names.ValueOf(window.Lab2(1)), std::nullopt);
     EXPECT_EQ(AccessibleNames::RoleOf(window.Text3(1)), AccessibleRole::Text);
-    EXPECT_EQ(AccessibleNames::RoleOf(window.Label3), AccessibleRole::StaticText);
+    EXPECT_EQ(AccessibleNames::RoleOf(window.Label3), AccessibleRole::ColumnHeader);
+    EXPECT_EQ(AccessibleNames::RoleOf(window.LabTit1), AccessibleRole::StaticText);
     EXPECT_EQ(AccessibleNames::RoleOf(window.FramEnd), AccessibleRole::Grouping);
     EXPECT_EQ(AccessibleNames::RoleOf(window.Lin2(2)), AccessibleRole::Graphic);
 }

@@ -1,8 +1,8 @@
 #include "ui/qt/FormView.h"
 
+#include "ui/qt/AccessibleTreeMirror.h"
 #include "ui/qt/CutCellCopy.h"
 #include "ui/qt/FontFaces.h"
-#include "ui/qt/AccessibleTreeMirror.h"
 #include "ui/qt/ModelAccessible.h"
 #include "ui/qt/ModelFrame.h"
 #include "ui/qt/ModelLabel.h"
@@ -298,9 +298,8 @@ void FormView::Sync()
         entry = bound_.erase(entry);
     }
 
-    AccessibleTreeMirror::Mirror(*window_, names.Tree(), [this](const Control& control) {
-        return WidgetOf(control.FullName());
-    });
+    AccessibleTreeMirror::Mirror(*window_, names.Tree(),
+                                 [this](const Control& control) { return WidgetOf(control.FullName()); });
     FitCells();
     PlaceBand();
     if (reorder) {

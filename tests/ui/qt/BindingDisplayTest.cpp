@@ -157,7 +157,8 @@ void BindingDisplayTest::ACutCellCopiesWhatItHolds()
     const std::string whole = " HOLIDAY PHOTOS 2024 - SD CARD 128 GB (2)";
     QLineEdit* label = nullptr;
     for (int row = 1; row <= harness.Form().LastTable().DriveRowCount && label == nullptr; ++row) {
-        if (harness.ModelControl("Text2(" + std::to_string(row) + ")").Text == whole) label = Cell(harness, "Text2", row);
+        if (harness.ModelControl("Text2(" + std::to_string(row) + ")").Text == whole)
+            label = Cell(harness, "Text2", row);
     }
     QVERIFY(label != nullptr && label->text().endsWith(QChar(0x2026)));
     QApplication::clipboard()->clear();
