@@ -2,6 +2,7 @@
 
 #include "model/PlatformError.h"
 #include "os/linux/ChildProcess.h"
+#include "os/linux/MountPointKind.h"
 #include "os/linux/UniqueFd.h"
 
 #include <cerrno>
@@ -11,7 +12,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace brelvon {
@@ -41,7 +41,7 @@ static_assert(std::is_trivially_copyable_v<Answer> && sizeof(Answer) < PIPE_BUF)
     }
     struct statvfs stats {};
     Answer answer;
-    answer.SingleFile = IsSingleFileMountPoint(path) ? 1 : 0;
+    answer.SingleFile = KindOfMountPoint(path) == MountPointKind::SingleFile ? 1 : 0;
     if (statvfsFunction(path, &stats) == 0) {
         answer.Blocks = stats.f_blocks;
         answer.FreeBlocks = stats.f_bfree;
@@ -75,13 +75,6 @@ bool WaitReadable(int fd, std::chrono::steady_clock::time_point deadline)
 }
 
 }  // namespace
-
-bool IsSingleFileMountPoint(const char* mountPoint)
-{
-    // fstatat is async-signal-safe, so the child may ask it too.
-    struct stat status {};
-    return ::fstatat(AT_FDCWD, mountPoint, &status, AT_NO_AUTOMOUNT) == 0 && !S_ISDIR(status.st_mode);
-}
 
 ChildStatvfsProbe::ChildStatvfsProbe(std::shared_ptr<StuckProbeRecord> record, std::chrono::milliseconds timeout,
                                      StatvfsFunction statvfsFunction)

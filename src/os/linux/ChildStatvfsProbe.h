@@ -12,10 +12,6 @@
 
 namespace brelvon {
 
-// Whether the path is not a directory: a mount point of a single file. False
-// when it cannot be told. Touches the file system like statvfs does.
-[[nodiscard]] bool IsSingleFileMountPoint(const char* mountPoint);
-
 // Asks statvfs in a forked child that answers through a pipe, so that a file
 // system which blocks statvfs forever (a dead network share, a hung FUSE
 // daemon) costs at most the timeout. A child that does not answer in time is

@@ -16,8 +16,9 @@ struct SizedMount {
     std::string MountPoint;
     std::string Source;
     DeviceNumber MountDevice;
-    // As ClassifiedDrive::AskInChild, for this mount.
+    // As ClassifiedDrive::AskInChild and FolderMayBlock, for this mount.
     bool AskInChild = false;
+    bool FolderMayBlock = true;
     // A mounted ZFS snapshot: what it uses is mostly its dataset's data too,
     // so only its free space counts.
     bool Snapshot = false;
@@ -40,6 +41,9 @@ struct ClassifiedDrive {
     // file system (network, FUSE, or a mount reached through one) can block
     // statvfs forever. Such a mount point is never opened either.
     bool AskInChild = false;
+    // Reading the folder that holds the mount point may block as well: it lies
+    // on (or is reached through) such a file system, or is not known.
+    bool FolderMayBlock = true;
     // For a ZFS pool: one mount of each of its mounted datasets, the shown one
     // among them. The pool's free space is the largest free space they report,
     // its total that plus what each of them uses. Empty for any other drive,
@@ -55,7 +59,7 @@ struct ClassifiedDrive {
         return drive.Datasets;
     }
     return {SizedMount{drive.MountIndex.value_or(0), drive.MountPoint, drive.Device, drive.MountDevice,
-                       drive.AskInChild, false}};
+                       drive.AskInChild, drive.FolderMayBlock, false}};
 }
 
 }  // namespace brelvon

@@ -267,6 +267,14 @@ bool MayBlock(std::size_t index, const std::vector<MountEntry>& entries, const M
     return false;
 }
 
+// Whether reading the folder that holds the mount point of the mount at
+// `index` may block: the mount it lies in may, or is not in the table.
+bool FolderMayBlock(std::size_t index, const std::vector<MountEntry>& entries, const MountTree& tree)
+{
+    const std::optional<std::size_t> parent = tree.ParentOf(index);
+    return !parent || MayBlock(*parent, entries, tree);
+}
+
 // The pool of a ZFS dataset or snapshot: its source up to the first '/' or
 // '@' ("rpool" of "rpool/ROOT/ubuntu", "tank" of "tank@monday").
 std::optional<std::string_view> ZfsPoolOf(const MountEntry& entry)
@@ -293,6 +301,7 @@ void ShowAt(ClassifiedDrive& drive, std::size_t index, const MachineFacts& facts
     drive.MountDevice = entry.Device;
     drive.BlockDevice = deviceFacts ? std::optional(deviceFacts->Device) : std::nullopt;
     drive.AskInChild = MayBlock(index, facts.Mounts.Entries, tree);
+    drive.FolderMayBlock = FolderMayBlock(index, facts.Mounts.Entries, tree);
 }
 
 int LetterGroup(DriveType type)
@@ -478,6 +487,7 @@ std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts)
                           mount.Source,
                           mount.Device,
                           MayBlock(index, entries, tree),
+                          FolderMayBlock(index, entries, tree),
                           mount.Source.find('@') != std::string::npos};
     };
     for (const auto& [key, group] : groups) {

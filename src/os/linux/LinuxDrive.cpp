@@ -2,6 +2,7 @@
 
 #include "model/PlatformError.h"
 #include "os/linux/LabelText.h"
+#include "os/linux/MountPointKind.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -29,12 +30,10 @@ ProbeResult LinuxDrive::MeasureDirectly(const std::string& mountPoint,
         result = statvfsFunction(mountPoint.c_str(), &stats);
     } while (result != 0 && errno == EINTR);
     if (result != 0) {
-        const int error = errno;
-        return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt, error,
-                           IsSingleFileMountPoint(mountPoint.c_str())};
+        return ProbeResult{ProbeResult::Outcome::Failed, std::nullopt, errno};
     }
     return ProbeResult{ProbeResult::Outcome::Answered, VolumeSize::FromStatvfs(stats), 0,
-                       IsSingleFileMountPoint(mountPoint.c_str())};
+                       KindOfMountPoint(mountPoint.c_str()) == MountPointKind::SingleFile};
 }
 
 ProbeResult LinuxDrive::Measure(const SizedMount& mount, const ChildStatvfsProbe& probe,

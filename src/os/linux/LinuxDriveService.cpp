@@ -4,6 +4,9 @@
 #include "os/linux/LabelReader.h"
 #include "os/linux/LinuxDrive.h"
 #include "os/linux/LinuxFactsGatherer.h"
+#include "os/linux/MountPointKind.h"
+
+#include <set>
 
 namespace brelvon {
 
@@ -17,21 +20,33 @@ std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives()
     MachineFacts facts = LinuxFactsGatherer(paths_).Gather();
 
     // Whether a mount is listed at all moves the letters of the drives after
-    // it, so each mount a drive would be asked through is asked now: a file
+    // it, so each mount a drive would be shown at is looked at now: a file
     // system of total size 0 is not listed, nor a mount of a single file. A
-    // mount that may block is asked in the child that guards its statvfs, so a
-    // dead share costs this listing the child's time limit once, and nothing
-    // while that child stays stuck. A mount left out may hand its drive to
-    // another mount of its file system, which is then asked in turn. The
-    // answers are kept for the drives' IsReady().
+    // local file system is asked directly. One that may block (network, FUSE)
+    // is told by its entry in the folder that holds it when that folder cannot
+    // block, and its size is left to its drive's IsReady(); else it is asked
+    // in the child that guards its statvfs. A mount left out may hand its
+    // drive to another mount of its file system, which is then looked at in
+    // turn. The answers are kept for the drives' IsReady().
     LinuxDrive::MeasuredSizes measured;
+    std::set<std::size_t> looked;
     std::vector<ClassifiedDrive> classified = ClassifyDrives(facts);
     while (true) {
         bool leftOut = false;
         for (const ClassifiedDrive& drive : classified) {
             for (const SizedMount& mount : SizedMountsOf(drive)) {
-                if (measured.contains(mount.MountIndex)) {
+                if (!looked.insert(mount.MountIndex).second) {
                     continue;
+                }
+                if (mount.AskInChild && !mount.FolderMayBlock) {
+                    const MountPointKind kind = KindInFolder(mount.MountPoint);
+                    if (kind == MountPointKind::SingleFile) {
+                        facts.SingleFileMounts.insert(mount.MountIndex);
+                        leftOut = true;
+                    }
+                    if (kind != MountPointKind::Unknown) {
+                        continue;
+                    }
                 }
                 const ProbeResult answer = LinuxDrive::Measure(mount, *probe_, statvfs_);
                 measured.emplace(mount.MountIndex, answer);
@@ -45,7 +60,7 @@ std::vector<std::unique_ptr<Drive>> LinuxDriveService::Drives()
                 }
             }
         }
-        // Each round asks mounts not asked before, so this ends.
+        // Each round looks at mounts not looked at before, so this ends.
         if (!leftOut) {
             break;
         }

@@ -11,10 +11,12 @@ namespace brelvon {
 
 // The drives of this Linux machine: its mounted volumes and drive bays,
 // lettered and typed by the classifier. Listing reads the mount table, sysfs
-// and /dev, and asks each mount that would be listed for its size and whether
-// it is a single file (both decide whether it is listed at all): local file
-// systems directly, those that may block (network, FUSE) in a child that is
-// given up after its time limit. The drives keep the answers.
+// and /dev, and looks at each mount that would be shown for what decides
+// whether it is listed at all: a local file system is asked its size and
+// whether its mount point is a single file; one that may block (network,
+// FUSE) is told by its entry in the folder that holds it, or, when that folder
+// may block too, asked in a child that is given up after its time limit. The
+// sizes of the rest are left to IsReady() of the drives asked about.
 class LinuxDriveService final : public DriveService {
 public:
     // `statvfsFunction` asks the file systems that are asked directly.

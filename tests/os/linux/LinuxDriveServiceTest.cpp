@@ -180,28 +180,33 @@ TEST(LinuxDriveService, TypesAListedMountByItsDisk)
     EXPECT_EQ(drives[1]->Details().MountPoint, "/media/stick");
 }
 
-// A mount of a single file is told from its mount point: directly for a local
-// file system, in the probe's child for a network one.
+// A mount of a single file is left out, told from its mount point: directly
+// for a local file system; for a network one by the entry in its folder, or in
+// the probe's child when that folder lies on a network file system too.
 TEST(LinuxDriveService, LeavesOutMountsOfASingleFile)
 {
     const TempTree machine;
-    const std::string hosts = machine.Write("hosts", "127.0.0.1 localhost\n").string();
-    const std::string notes = machine.Write("notes", "shared\n").string();
-    const std::string folder = machine.Directory("data").string();
+    const std::string root = machine.Root().string();
+    machine.Write("hosts", "127.0.0.1 localhost\n");
+    machine.Write("memo", "local folder\n");
+    machine.Write("share/notes", "network folder\n");
+    machine.Directory("data");
     std::string table = "20 1 8:1 / / rw - ext4 /dev/sda1 rw\n";
-    table += "30 20 8:2 /etc/hosts " + hosts + " rw - ext4 /dev/sda2 rw\n";
-    table += "31 20 0:60 /notes " + notes + " rw - nfs4 server:/notes rw\n";
-    table += "32 20 8:3 / " + folder + " rw - ext4 /dev/sda3 rw\n";
+    table += "30 20 8:2 /etc/hosts " + root + "/hosts rw - ext4 /dev/sda2 rw\n";
+    table += "31 20 0:60 /memo " + root + "/memo rw - nfs4 server:/memo rw\n";
+    table += "32 20 8:3 / " + root + "/data rw - ext4 /dev/sda3 rw\n";
+    table += "33 20 0:61 / " + root + "/share rw - nfs4 server:/share rw\n";
+    table += "34 33 0:62 /notes " + root + "/share/notes rw - nfs4 server:/notes rw\n";
     machine.Write("mountinfo", table);
 
     LinuxDriveService service(PathsOf(machine),
                               std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>()),
                               &AnswersFourMegabytes);
-    const auto drives = service.Drives();
-
-    ASSERT_EQ(drives.size(), 2u);
-    EXPECT_EQ(drives[1]->Letter(), 'D');
-    EXPECT_EQ(drives[1]->Details().MountPoint, folder);
+    std::vector<std::string> shown;
+    for (const auto& drive : service.Drives()) {
+        shown.push_back(std::string(1, drive->Letter()) + " " + drive->Details().MountPoint);
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"C /", "D " + root + "/data", "E " + root + "/share"}));
 }
 
 TEST(LinuxDriveService, MissingMountTableIsAPlatformError)
