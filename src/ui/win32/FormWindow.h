@@ -2,6 +2,7 @@
 
 #include "model/Control.h"
 #include "model/Form.h"
+#include "ui/shared/MirroredControl.h"
 #include "ui/shared/ScrollBand.h"
 #include "ui/shared/WindowHandlers.h"
 #include "ui/win32/CellFitter.h"
@@ -13,6 +14,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -106,15 +108,16 @@ private:
         std::string Name;           // the control's full name
         UniqueWindow Window;        // its child window; empty for what the container draws
         HWND Surface = nullptr;     // the window it lies on: this window, a frame's, or the band
-        Control Applied;            // the properties as last written
+        MirroredControl Mirror;     // what was last written, and what changed since
         int FitWidth = 0;           // see SharedFitWidths; 0 for the label's own width
         bool InBand = false;        // lies in the scrolling band
         HFONT ShownFont = nullptr;  // the font last given to its child window
         std::string Whole;          // a text box cut to fit: the text it shows cut (CellLook::Whole)
         bool HasTip = false;        // a tool tip is registered for it
-        bool Fresh = true;          // nothing written yet
         std::uint64_t MadeIn = 0;   // the Sync that made its child window
         std::uint64_t SeenIn = 0;   // the Sync that last found its control
+
+        [[nodiscard]] const Control& Shown() const { return Mirror.Shown(); }
     };
     // Where the band lies and how it fits the screen, in pixels of the window.
     struct BandPlace {
@@ -160,8 +163,11 @@ private:
     // The window a control lies on, decided when it is first met: its frame's, the band's or this window's.
     void PlaceOnSurface(Bound& bound, const Control& control);
     void CreateChild(Bound& bound, const Control& control, const CellLook* look);
-    void ApplyChild(Bound& bound, const Control& control, const CellLook* look, bool placeAgain);
-    void ApplyPainted(Bound& bound, const Control& control, int fitWidth, bool placeAgain);
+    void ApplyChild(Bound& bound, const Control& control, const ControlChanges& changes, const CellLook* look,
+                    bool placeAgain);
+    // `was` is where the control lay when it was last shown; none when it was not.
+    void ApplyPainted(Bound& bound, const Control& control, const ControlChanges& changes, const std::optional<RECT>& was,
+                      int fitWidth, bool placeAgain);
     void ApplyTip(Bound& bound, const Control& control);
     void SetFont(Bound& bound, const Control& control, HFONT font);
     // What each locked text box shows, as CellOverflow says, by control.
@@ -212,8 +218,7 @@ private:
     // Per surface, what it draws, lowest first.
     std::map<HWND, std::vector<const Bound*>> painted_;
     std::vector<UniqueWindow> retired_;  // destroyed once the message that retired them is handled
-    Control appliedWindow_;
-    bool windowFresh_ = true;
+    MirroredControl windowMirror_;
     bool shown_ = false;
     bool syncing_ = false;      // our own writes raise no Type and no Click
     bool movingFocus_ = false;  // an option button that gets the focus sends a click: not the user's

@@ -1,6 +1,4 @@
-#include "ui/win32/ControlChanges.h"
-
-#include <tuple>
+#include "ui/win32/ChildWindows.h"
 
 namespace brelvon {
 
@@ -52,33 +50,6 @@ bool NeedsNewWindow(const Control& applied, const Control& control)
 {
     return (control.Kind == ControlKind::TextBox && applied.Alignment != control.Alignment) ||
            DrawnButton(applied) != DrawnButton(control);
-}
-
-bool PlaceChanged(const Control& applied, const Control& control)
-{
-    return std::tie(applied.Left, applied.Top, applied.Width, applied.Height) !=
-           std::tie(control.Left, control.Top, control.Width, control.Height);
-}
-
-bool FontChanged(const Control& applied, const Control& control)
-{
-    return std::tie(applied.FontName, applied.FontSize, applied.FontBold, applied.FontItalic) !=
-           std::tie(control.FontName, control.FontSize, control.FontBold, control.FontItalic);
-}
-
-bool ColorsChanged(const Control& applied, const Control& control)
-{
-    return applied.BackColor != control.BackColor || applied.ForeColor != control.ForeColor;
-}
-
-bool DrawingChanged(const Control& applied, const Control& control)
-{
-    return PlaceChanged(applied, control) || FontChanged(applied, control) || ColorsChanged(applied, control) ||
-           std::tie(applied.Text, applied.Visible, applied.Opaque, applied.Bordered, applied.Alignment, applied.X1,
-                    applied.Y1, applied.X2, applied.Y2) != std::tie(control.Text, control.Visible, control.Opaque,
-                                                                    control.Bordered, control.Alignment, control.X1,
-                                                                    control.Y1, control.X2, control.Y2) ||
-           applied.BorderColor != control.BorderColor;
 }
 
 bool LowerFirst(const Control& a, const Control& b)

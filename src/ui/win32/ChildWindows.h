@@ -6,8 +6,8 @@
 
 namespace brelvon {
 
-// Which controls are the system's own child windows, what those windows are
-// made of, and which changes of a control a window must be told of.
+// Which controls are the system's own child windows, and what those windows
+// are made of.
 
 // Text boxes, buttons, check boxes, option buttons and frames; the window
 // draws labels, lines and picture boxes itself.
@@ -28,12 +28,6 @@ struct ChildClass {
 // Whether a control changed in what its child window was made of, so that it
 // needs a new one.
 [[nodiscard]] bool NeedsNewWindow(const Control& applied, const Control& control);
-
-[[nodiscard]] bool PlaceChanged(const Control& applied, const Control& control);
-[[nodiscard]] bool FontChanged(const Control& applied, const Control& control);
-[[nodiscard]] bool ColorsChanged(const Control& applied, const Control& control);
-// Whether anything a label, line or picture box draws differs.
-[[nodiscard]] bool DrawingChanged(const Control& applied, const Control& control);
 
 // Lowest in the model's stacking first; among equals, the higher index lies lower.
 [[nodiscard]] bool LowerFirst(const Control& a, const Control& b);

@@ -1,0 +1,64 @@
+// What the table's locked text boxes show, and what they copy.
+#include "ui/win32/FormWindow.h"
+
+#include "model/Twips.h"
+#include "os/windows/WideText.h"
+#include "ui/shared/CellOverflow.h"
+#include "ui/shared/Ellipsis.h"
+#include "ui/win32/CellFitter.h"
+#include "ui/win32/FormWindowParts.h"
+#include "ui/win32/Win32Clipboard.h"
+#include "ui/win32/WindowDpi.h"
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace brelvon {
+
+using namespace form_window;
+
+bool FormWindow::CopyWhole(HWND textBox) const
+{
+    const Bound* bound = BoundOf(textBox);
+    if (bound == nullptr || bound->Whole.empty()) return false;
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageW(textBox, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const std::wstring shown = WindowText(textBox);
+    end = std::min<DWORD>(end, static_cast<DWORD>(shown.size()));
+    start = std::min(start, end);
+    if (start == end) return true;  // nothing selected: nothing to copy, as the box itself does
+    try {
+        Win32Clipboard().SetText(WholeOfShownSelection(bound->Whole, Utf8FromWide(shown), start, end));
+    } catch (const PlatformError&) {
+        // A clipboard another program holds: the copy is lost, as the box's own would be.
+    }
+    return true;
+}
+
+std::unordered_map<const Control*, CellLook> FormWindow::CellLooks()
+{
+    CellFitter fitter(gdi_, dpi_);
+    // What a text box's edges and margins leave of its width for the text.
+    const int edges = 2 * (MetricFor(SM_CXEDGE, dpi_) + ::MulDiv(TextBoxMargin, dpi_, StandardDpi));
+    std::map<std::string, std::vector<CellFitter::ColumnCell>> columns;
+    std::unordered_map<const Control*, CellLook> looks;
+    form_.ForEachControl([&](const Control& control) {
+        const CellOverflow overflow = OverflowOf(control);
+        if (overflow == CellOverflow::Scroll) return;
+        const int available = TwipsToPixels(control.Width, dpi_) - edges;
+        if (overflow == CellOverflow::ShrinkColumn) {
+            columns[control.Name].push_back({&control, available});
+        } else {
+            looks.emplace(&control, fitter.Elided(control, available));
+        }
+    });
+    for (const auto& [name, cells] : columns) {
+        std::vector<CellLook> column = fitter.Column(cells);
+        for (std::size_t i = 0; i < cells.size(); ++i) looks.emplace(cells[i].Cell, std::move(column[i]));
+    }
+    return looks;
+}
+
+}  // namespace brelvon
