@@ -69,6 +69,10 @@ void FormWindow::PaintSurface(HWND surface)
         if (memory && bitmap) {
             const SelectedObject target(memory.get(), bitmap.get());
             DrawSurface(surface, memory.get(), area, {-area.left, -area.top});
+            // The bitmap is copied from its own (0, 0): DrawSurface leaves the
+            // memory's origin at the paint's corner, where a part (not the
+            // whole) repaint would copy from nothing.
+            ::SetViewportOrgEx(memory.get(), 0, 0, nullptr);
             ::BitBlt(dc, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
         } else {
             DrawSurface(surface, dc, area, {0, 0});
