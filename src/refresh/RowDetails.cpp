@@ -23,11 +23,12 @@ struct DetailWords {
     const char* AddsUp;
     const char* And;
     const char* NoDrive;
+    const char* NoFolderOpener;
 };
 
 constexpr DetailWords English{": ",       "Mount point", "Device",          "File system", "Available to you",
                               "MB",       "GB",          "Not ready",       "no medium",   "no answer within 1.5 s",
-                              "Adds up ", " and ",       "Adds up no drive"};
+                              "Adds up ", " and ",       "Adds up no drive", "No program on this machine opens folders"};
 // French puts a no-break space before a colon.
 constexpr DetailWords French{"\u00A0: ",
                              "Point de montage",
@@ -41,7 +42,8 @@ constexpr DetailWords French{"\u00A0: ",
                              "pas de réponse en 1,5 s",
                              "Somme de ",
                              " et ",
-                             "Aucun lecteur à additionner"};
+                             "Aucun lecteur à additionner",
+                             "Aucun programme de cette machine n'ouvre les dossiers"};
 
 // "C", "C and D", "C, D and E".
 std::string ListOfLetters(const std::vector<std::string>& letters, const DetailWords& words)
@@ -110,6 +112,11 @@ std::optional<std::string> FolderOfRow(const DriveTable& table, int i)
     const DriveTableRow& row = table.Row(i);
     if (row.IsSummary() || !row.Ready || !row.Details || row.Details->MountPoint.empty()) return std::nullopt;
     return row.Details->MountPoint;
+}
+
+std::string NoFolderOpenerLine(const MainWindow& window)
+{
+    return (window.EnglishSelected() ? English : French).NoFolderOpener;
 }
 
 }  // namespace brelvon

@@ -28,4 +28,8 @@ namespace brelvon {
 // unknown, for summary rows, and for a row the table does not have.
 [[nodiscard]] std::optional<std::string> FolderOfRow(const DriveTable& table, int i);
 
+// The line that a drive row's tool tip ends with once a double click found no
+// program to open folders with, in the window's language.
+[[nodiscard]] std::string NoFolderOpenerLine(const MainWindow& window);
+
 }  // namespace brelvon

@@ -106,4 +106,12 @@ std::string WholeOfShownSelection(std::string_view whole, std::string_view shown
     return WholeOfShownRange(whole, shown, bytes(start), bytes(end));
 }
 
+std::string CopiedCell(std::string_view whole, std::string_view shown, std::size_t start, std::size_t end)
+{
+    const std::string copied = start == end ? std::string(whole) : WholeOfShownSelection(whole, shown, start, end);
+    const std::size_t first = copied.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return copied.substr(first, copied.find_last_not_of(' ') - first + 1);
+}
+
 }  // namespace brelvon

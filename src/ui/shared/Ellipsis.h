@@ -35,4 +35,11 @@ inline constexpr std::string_view EllipsisMark = "\u2026";
 [[nodiscard]] std::string WholeOfShownSelection(std::string_view whole, std::string_view shown, std::size_t start,
                                                 std::size_t end);
 
+// What copying a cell copies: the selection [start, end), in UTF-16 code
+// units of `shown`, as WholeOfShownSelection makes it, or the whole cell when
+// nothing is selected (start == end); either without the blanks that pad the
+// cell at its ends (" SYSTEM", "250,057 ").
+[[nodiscard]] std::string CopiedCell(std::string_view whole, std::string_view shown, std::size_t start,
+                                     std::size_t end);
+
 }  // namespace brelvon

@@ -2,6 +2,7 @@
 
 #include "refresh/MainForm.h"
 #include "refresh/RowDetails.h"
+#include "ui/shared/ColumnFit.h"
 #include "ui/shared/WindowHandlers.h"
 #include "window/MainWindow.h"
 
@@ -31,7 +32,8 @@ namespace brelvon {
 // Sync(), Model(), Window(), BringToFront(), SetDefaultButton(name) and
 // FocusedName() (the control that has the keyboard focus in this window,
 // empty for none). Options has MinimizeButton, Owner (which View::Window()
-// gives), ToolTip and Scrolls.
+// gives), ToolTip and Scrolls, and ShorterForms where the binding shows
+// size cells in larger units when their digits cannot be read.
 template <typename View, typename Options>
 class MainFormWindows {
 public:
@@ -60,9 +62,19 @@ public:
         main.MinimizeButton = true;
         main.ToolTip = [this](const Control& control) {
             const int row = MainWindow::TableRowOf(control);
-            return row == 0 ? std::string() : RowToolTip(form_.LastTable(), row, form_.Window(), form_.Locale());
+            if (row == 0) return std::string();
+            std::string tip = RowToolTip(form_.LastTable(), row, form_.Window(), form_.Locale());
+            if (noFolderOpener_ && FolderOfRow(form_.LastTable(), row)) tip += "\n" + NoFolderOpenerLine(form_.Window());
+            return tip;
         };
         main.Scrolls = [](const Control& control) { return MainWindow::TableRowOf(control) != 0; };
+        if constexpr (requires { main.ShorterForms; }) {
+            main.ShorterForms = [this](const Control& control) -> std::optional<SizeForms> {
+                const bool sizeCell = control.Name == "Text3" || control.Name == "Text4" || control.Name == "Text5";
+                if (!sizeCell) return std::nullopt;
+                return SizeFormsOf(control.Text, !form_.Window().EnglishSelected());
+            };
+        }
         main_ = std::make_unique<View>(form_.Window(), std::move(handlers), std::move(main));
     }
     MainFormWindows(const MainFormWindows&) = delete;
@@ -102,6 +114,15 @@ public:
     [[nodiscard]] View* About() { return about_.get(); }
 
     void SetFolderOpener(FolderOpener opener) { openFolder_ = std::move(opener); }
+
+    // The folder opener found no program to open a folder with: from now on
+    // the tool tip of every drive row that has a folder says so.
+    void NoFolderOpener()
+    {
+        if (noFolderOpener_) return;
+        noFolderOpener_ = true;
+        main_->Sync();
+    }
 
 private:
     // Every change of the form goes through here: `action` runs, then both
@@ -148,6 +169,7 @@ private:
     Options options_;
     FolderOpener openFolder_;
     std::function<void()> stillRunning_;
+    bool noFolderOpener_ = false;
     std::unique_ptr<View> main_;
     std::unique_ptr<View> about_;
 };
