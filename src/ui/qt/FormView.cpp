@@ -1,19 +1,21 @@
 #include "ui/qt/FormView.h"
 
 #include "ui/qt/AccessibleTreeMirror.h"
-#include "ui/qt/CutCellCopy.h"
+#include "ui/qt/CellCopy.h"
 #include "ui/qt/FontFaces.h"
 #include "ui/qt/ModelAccessible.h"
 #include "ui/qt/ModelFrame.h"
 #include "ui/qt/ModelLabel.h"
 #include "ui/qt/ModelLine.h"
 #include "ui/qt/ModelPicture.h"
+#include "ui/qt/ModelTextBox.h"
 #include "ui/shared/CellOverflow.h"
+#include "ui/shared/ColumnFit.h"
 #include "ui/shared/Ellipsis.h"
 #include "ui/shared/FaceSpaces.h"
 #include "ui/shared/FitWidths.h"
 #include "ui/shared/ShownText.h"
-#include "ui/shared/TextFit.h"
+#include "ui/shared/Stacking.h"
 #include "window/AccessibleNames.h"
 
 #include <QApplication>
@@ -68,6 +70,18 @@ private:
     std::function<void()> action_;
 };
 
+// A button, check box or option button that takes a click anywhere in its
+// place: Qt's check boxes and option buttons take one only on their
+// indicator and text, its push buttons only inside their bevel.
+template <typename Button>
+class WholeButton final : public Button {
+public:
+    using Button::Button;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
 // The width a line edit gives its text: inside its frame and margins.
 int TextWidthOf(const QLineEdit& edit)
 {
@@ -80,19 +94,20 @@ int TextWidthOf(const QLineEdit& edit)
     return contents.width() - margins.left() - margins.right() - 2 * LineEditTextMargin;
 }
 
-// The text a cell shows in a font: what the control must show of its text,
-// with the narrow spaces the font's own face lacks turned into one it has.
-QString ShownText(const Control& control, const QFont& font)
+// A text as a cell shows it in a font: with the narrow spaces the font's own
+// face lacks turned into one it has.
+QString InFace(const std::string& text, const QFont& font)
 {
     // The face is asked only about a narrow space the text holds: most texts hold none.
     std::optional<QRawFont> face;
-    const std::string text =
-        WithSpacesTheFaceHas(TextToShow(control, brelvon::ShownText(control)), [&face, &font](char32_t code) {
-            if (!face) face = QRawFont::fromFont(font);
-            return !face->isValid() || face->supportsCharacter(static_cast<uint>(code));
-        });
-    return QString::fromStdString(text);
+    return QString::fromStdString(WithSpacesTheFaceHas(text, [&face, &font](char32_t code) {
+        if (!face) face = QRawFont::fromFont(font);
+        return !face->isValid() || face->supportsCharacter(static_cast<uint>(code));
+    }));
 }
+
+// What the control must show of its text.
+std::string TextToShowOf(const Control& control) { return TextToShow(control, brelvon::ShownText(control)); }
 
 QFont FontAtSize(const Control& control, double pointSize)
 {
@@ -234,7 +249,15 @@ void FormView::Sync()
 
     const AccessibleNames names(form_);
     fitWidths_ = SharedFitWidths(form_);
-    const BandPlace band = MeasureBand();
+    BandPlace band = MeasureBand();
+    // The frame that the window manager adds is only known once the window
+    // shows: while the rows and the screen stay, the band keeps its fit, so
+    // that a refresh that adds no row neither resizes nor moves the window;
+    // unless a frame taller than the usual one pushed it off the screen.
+    if (band.Top == bandPlace_.Top && band.Bottom == bandPlace_.Bottom && band.Height == bandPlace_.Height &&
+        band.ScreenHeight == bandPlace_.ScreenHeight && bandPlace_.Fit.ClientHeight <= AvailableClientHeight()) {
+        band.Fit = bandPlace_.Fit;
+    }
     const bool placeAgain = band != bandPlace_;
     bandPlace_ = band;
     bool reorder = false;
@@ -351,8 +374,11 @@ int FormView::AvailableClientHeight() const
 {
     const QScreen* screen = window_->screen() != nullptr ? window_->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return 0;
-    const int frame = window_->isVisible() ? window_->frameGeometry().height() - window_->height()
-                                           : scale_.Pixels(Form::FrameExtraHeight);
+    // The frame the window is given, once shown, but never less than the
+    // usual one: a window shown without one (no window manager) fits the
+    // screen as a window started anew does.
+    int frame = scale_.Pixels(Form::FrameExtraHeight);
+    if (window_->isVisible()) frame = std::max(frame, window_->frameGeometry().height() - window_->height());
     return screen->availableGeometry().height() - frame;
 }
 
@@ -361,9 +387,13 @@ FormView::BandPlace FormView::MeasureBand() const
     if (!band_) return {};
     const BandExtent band = ExtentOfBand(form_, options_.Scrolls, scale_.Dpi());
     const int clientHeight = scale_.Pixels(form_.ClientAreaHeight());
-    return {
-        band.Top, band.Bottom,
-        FitBandToScreen(clientHeight, AvailableClientHeight(), band.Top, band.Bottom, scale_.Pixels(MinimumBandTwips))};
+    const QScreen* screen = window_->screen() != nullptr ? window_->screen() : QGuiApplication::primaryScreen();
+    return {band.Top,
+            band.Bottom,
+            clientHeight,
+            screen != nullptr ? screen->availableGeometry().height() : 0,
+            FitBandToScreen(clientHeight, AvailableClientHeight(), band.Top, band.Bottom,
+                            scale_.Pixels(MinimumBandTwips))};
 }
 
 void FormView::PlaceBand()
@@ -374,7 +404,6 @@ void FormView::PlaceBand()
     if (band_->geometry() != place) band_->setGeometry(place);
     const QSize content(width, bandPlace_.Bottom - bandPlace_.Top);
     if (bandContent_->size() != content) bandContent_->resize(content);
-    band_->lower();  // under every other control of the window, as the rows are
 }
 
 void FormView::KeepOnScreen()
@@ -405,39 +434,45 @@ void FormView::FitCells()
         const QFont font = FontFor(control);
         const QFontMetricsF metrics(font);
         const int available = TextWidthOf(*edit);
-        const QString whole = ShownText(control, font);
+        const QString whole = InFace(TextToShowOf(control), font);
         const QString elided = QString::fromStdString(ElideToFit(whole.toStdString(), [&](const std::string& text) {
             return metrics.horizontalAdvance(QString::fromStdString(text)) <= available;
         }));
         ShowInCell(*edit, font, elided);
-        if (elided != whole) {
-            CutCellCopy::Of(*edit).SetWhole(whole);
-        } else if (CutCellCopy* copy = CutCellCopy::Find(*edit)) {
-            copy->SetWhole({});
-        }
+        CellCopy::Of(*edit).SetWhole(whole);
     });
     for (const auto& [name, cells] : columns) FitColumn(cells);
 }
 
-void FormView::FitColumn(const std::vector<std::pair<const Control*, QLineEdit*>>& cells) const
+void FormView::FitColumn(const std::vector<std::pair<const Control*, QLineEdit*>>& cells)
 {
-    double designSize = cells.front().first->FontSize;
     int available = TextWidthOf(*cells.front().second);
+    std::vector<ColumnCellTexts> texts;
+    std::vector<std::string> exact;
+    texts.reserve(cells.size());
     for (const auto& [control, edit] : cells) {
-        designSize = std::min(designSize, control->FontSize);
         available = std::min(available, TextWidthOf(*edit));
+        ColumnCellTexts cell{control->FontSize, {TextToShowOf(*control)}};
+        std::optional<SizeForms> forms = options_.ShorterForms ? options_.ShorterForms(*control) : std::nullopt;
+        if (forms) cell.Texts.insert(cell.Texts.end(), forms->Shorter.begin(), forms->Shorter.end());
+        texts.push_back(std::move(cell));
+        exact.push_back(forms ? std::move(forms->Exact) : std::string());
     }
-    const double size = FittingPointSize(designSize, available, [&cells](double pointSize) {
-        qreal widest = 0;
-        for (const auto& [control, edit] : cells) {
-            const QFont font = FontAtSize(*control, pointSize);
-            widest = std::max(widest, QFontMetricsF(font).horizontalAdvance(ShownText(*control, font)));
-        }
-        return widest;
-    });
-    for (const auto& [control, edit] : cells) {
-        const QFont font = FontAtSize(*control, std::min(size, control->FontSize));
-        ShowInCell(*edit, font, ShownText(*control, font));
+    const ColumnFit fit =
+        brelvon::FitColumn(texts, available, [&cells](std::size_t i, const std::string& text, double pointSize) {
+            const QFont font = FontAtSize(*cells[i].first, pointSize);
+            return QFontMetricsF(font).horizontalAdvance(InFace(text, font));
+        });
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const auto& [control, edit] = cells[i];
+        const QFont font = FontAtSize(*control, std::min(fit.PointSize, control->FontSize));
+        ShowInCell(*edit, font, InFace(texts[i].Texts[fit.Chosen[i]], font));
+        CellCopy::Of(*edit).SetWhole(InFace(texts[i].Texts.front(), font));
+        // A number shown in a larger unit tells its exact figure in its tool tip.
+        const auto found = bound_.find(control->FullName());
+        std::string tip = found != bound_.end() ? found->second.ToolTip : std::string();
+        if (fit.Chosen[i] != 0) tip += (tip.empty() ? "" : "\n") + exact[i];
+        if (const QString wanted = QString::fromStdString(tip); edit->toolTip() != wanted) edit->setToolTip(wanted);
     }
 }
 
@@ -475,7 +510,7 @@ QWidget* FormView::CreateWidget(const Control& control, QWidget* parent)
         return label;
     }
     case ControlKind::TextBox: {
-        auto* edit = new QLineEdit(parent);
+        auto* edit = new ModelTextBox(parent);
         QObject::connect(edit, &QLineEdit::textEdited, edit, [this, name](const QString& text) {
             if (Control* target = form_.Find(name); target != nullptr && handlers_.Type) {
                 handlers_.Type(*target, text.toStdString());
@@ -484,20 +519,20 @@ QWidget* FormView::CreateWidget(const Control& control, QWidget* parent)
         return edit;
     }
     case ControlKind::CommandButton: {
-        auto* button = new QPushButton(parent);
+        auto* button = new WholeButton<QPushButton>(parent);
         // Enter on a focused button clicks it, as Space does.
         button->setAutoDefault(true);
         QObject::connect(button, &QPushButton::clicked, button, click);
         return button;
     }
     case ControlKind::CheckBox: {
-        auto* box = new QCheckBox(parent);
+        auto* box = new WholeButton<QCheckBox>(parent);
         FillWithWindowColors(*box);
         QObject::connect(box, &QCheckBox::clicked, box, click);
         return box;
     }
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(parent);
+        auto* option = new WholeButton<QRadioButton>(parent);
         // The model selects and deselects; Qt's own grouping would fight it.
         option->setAutoExclusive(false);
         FillWithWindowColors(*option);
@@ -620,14 +655,25 @@ void FormView::Restack()
 {
     // Raising each widget puts it on top of its siblings, so raising from the
     // lowest to the topmost leaves the model's order (Stacking 0 on top).
+    // Captions and lines have no window of their own: they lie beneath every
+    // control that has one, whatever their order, and a click on such a
+    // control reaches it wherever a caption overlaps it.
     std::vector<const Bound*> order;
     order.reserve(bound_.size());
     for (const auto& [name, bound] : bound_) order.push_back(&bound);
-    std::sort(order.begin(), order.end(), [](const Bound* a, const Bound* b) {
-        if (a->Applied.Stacking != b->Applied.Stacking) return a->Applied.Stacking > b->Applied.Stacking;
-        return a->Applied.Index > b->Applied.Index;
-    });
-    for (const Bound* bound : order) bound->Widget->raise();
+    std::sort(order.begin(), order.end(),
+              [](const Bound* a, const Bound* b) { return LiesBeneath(a->Applied, b->Applied); });
+    // The band holds the rows' controls, windowed or not: it lies above the
+    // window's own captions and beneath its windowed controls.
+    bool bandRaised = false;
+    for (const Bound* bound : order) {
+        if (band_ && !bandRaised && !IsWindowless(bound->Applied)) {
+            band_->raise();
+            bandRaised = true;
+        }
+        bound->Widget->raise();
+    }
+    if (band_ && !bandRaised) band_->raise();
 }
 
 void FormView::ReorderFocusChain()

@@ -4,6 +4,7 @@
 #include "model/Form.h"
 #include "ui/qt/FormWidget.h"
 #include "ui/qt/TwipsScale.h"
+#include "ui/shared/ColumnFit.h"
 #include "ui/shared/ScrollBand.h"
 #include "ui/shared/WindowHandlers.h"
 
@@ -15,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -34,6 +36,9 @@ struct FormViewOptions {
     // The controls that make the band which scrolls when the window is taller
     // than the screen (see FitBandToScreen); none when not given.
     std::function<bool(const Control&)> Scrolls;
+    // The larger units a size cell may show its number in when its digits
+    // cannot be read (see FitColumn); none for other cells or when not given.
+    std::function<std::optional<SizeForms>(const Control&)> ShorterForms;
 };
 
 // One window of the model shown as real widgets. Sync() makes the widgets
@@ -94,6 +99,8 @@ private:
     struct BandPlace {
         int Top = 0;
         int Bottom = 0;
+        int Height = 0;        // of the whole client area, as if it fitted the screen
+        int ScreenHeight = 0;  // of the screen's available area
         BandFit Fit;
         friend bool operator==(const BandPlace&, const BandPlace&) = default;
     };
@@ -104,7 +111,7 @@ private:
     bool Apply(Bound& bound, const Control& control, bool placeAgain);
     [[nodiscard]] QRect PlaceOf(const Bound& bound, const Control& control) const;
     void FitCells();
-    void FitColumn(const std::vector<std::pair<const Control*, QLineEdit*>>& cells) const;
+    void FitColumn(const std::vector<std::pair<const Control*, QLineEdit*>>& cells);
     [[nodiscard]] BandPlace MeasureBand() const;
     [[nodiscard]] int AvailableClientHeight() const;
     void PlaceBand();

@@ -1,5 +1,7 @@
 #include "ui/qt/ModelFrame.h"
 
+#include "ui/qt/WholePixels.h"
+
 #include <QPainter>
 
 namespace brelvon {
@@ -35,18 +37,19 @@ void ModelFrame::SetColors(const QColor& back, const QColor& fore)
 void ModelFrame::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), back_);
     const QFontMetrics metrics(font());
     const int captionHeight = title_.isEmpty() ? 0 : metrics.height();
-    // The etched edge: a shadow line with a light line just inside and below it.
-    const QRect edge = rect().adjusted(0, captionHeight / 2, -2, -2);
-    painter.setPen(EdgeShadow);
-    painter.drawRect(edge);
-    painter.setPen(EdgeLight);
-    painter.drawRect(edge.translated(1, 1));
-    if (title_.isEmpty()) return;
     const QRect caption(CaptionIndent, 0, metrics.horizontalAdvance(title_) + 2 * CaptionPadding, captionHeight);
-    painter.fillRect(caption, back_);
+    {
+        WholePixels pixels(painter);
+        pixels.Fill(rect(), back_);
+        // The etched edge: a shadow line with a light line just inside and below it.
+        const QRect edge = rect().adjusted(0, captionHeight / 2, -1, -1);
+        pixels.Edges(edge, EdgeShadow);
+        pixels.Edges(edge.translated(1, 1), EdgeLight);
+        if (!title_.isEmpty()) pixels.Fill(caption, back_);
+    }
+    if (title_.isEmpty()) return;
     painter.setPen(fore_);
     painter.setFont(font());
     painter.drawText(caption, Qt::AlignCenter, title_);

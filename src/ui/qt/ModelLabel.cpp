@@ -1,5 +1,6 @@
 #include "ui/qt/ModelLabel.h"
 
+#include "ui/qt/WholePixels.h"
 #include "ui/shared/TextFit.h"
 
 #include <QFontMetricsF>
@@ -64,12 +65,13 @@ void ModelLabel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     QRect inside = rect();
-    if (opaque_) painter.fillRect(inside, back_);
-    if (bordered_ && width() > 0 && height() > 0) {
-        painter.setPen(QPen(Qt::black, 0));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(inside.adjusted(0, 0, -1, -1));
-        inside = inside.adjusted(1, 1, -1, -1);
+    {
+        WholePixels pixels(painter);
+        if (opaque_) pixels.Fill(inside, back_);
+        if (bordered_ && width() > 0 && height() > 0) {
+            pixels.Edges(inside, Qt::black);
+            inside = inside.adjusted(1, 1, -1, -1);
+        }
     }
     if (text_.isEmpty()) return;
     painter.setPen(fore_);

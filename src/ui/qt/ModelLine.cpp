@@ -1,5 +1,7 @@
 #include "ui/qt/ModelLine.h"
 
+#include "ui/qt/WholePixels.h"
+
 #include <QPainter>
 
 namespace brelvon {
@@ -29,8 +31,13 @@ void ModelLine::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     if (from_.x() == to_.x() || from_.y() == to_.y()) {
-        // Upright and level lines fill whole pixels, on screens of any pixel density.
-        painter.fillRect(QRect(from_, to_).normalized(), color_);
+        // Upright and level lines fill whole pixels, as thick as every other line, on screens of any scale.
+        WholePixels pixels(painter);
+        if (from_.x() == to_.x()) {
+            pixels.Left(QRect(from_, to_).normalized(), color_);
+        } else {
+            pixels.Top(QRect(from_, to_).normalized(), color_);
+        }
         return;
     }
     painter.setPen(QPen(color_, 1));

@@ -1,5 +1,7 @@
 #include "ui/qt/WindowStyle.h"
 
+#include "ui/qt/WholePixels.h"
+
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyleFactory>
@@ -16,12 +18,12 @@ const QColor EdgeLight(255, 255, 255);
 const QColor EdgeFace(212, 208, 200);
 
 // Two lines along the top and left in one colour and along the bottom and right in another.
-void DrawEdge(QPainter& painter, const QRect& box, const QColor& topLeft, const QColor& bottomRight)
+void DrawEdge(WholePixels& pixels, const QRect& box, const QColor& topLeft, const QColor& bottomRight)
 {
-    painter.fillRect(QRect(box.left(), box.top(), box.width(), 1), topLeft);
-    painter.fillRect(QRect(box.left(), box.top(), 1, box.height()), topLeft);
-    painter.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), bottomRight);
-    painter.fillRect(QRect(box.right(), box.top(), 1, box.height()), bottomRight);
+    pixels.Top(box, topLeft);
+    pixels.Left(box, topLeft);
+    pixels.Bottom(box, bottomRight);
+    pixels.Right(box, bottomRight);
 }
 }  // namespace
 
@@ -42,6 +44,21 @@ int WindowStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, con
     }
 }
 
+QPalette WindowStyle::standardPalette() const
+{
+    // Fusion's light colours, with text boxes and indicators white and every text black.
+    QPalette palette = baseStyle()->standardPalette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Base, Qt::white);
+        palette.setColor(group, QPalette::Text, Qt::black);
+        palette.setColor(group, QPalette::WindowText, Qt::black);
+        palette.setColor(group, QPalette::ButtonText, Qt::black);
+    }
+    return palette;
+}
+
+void WindowStyle::polish(QPalette& palette) { palette = standardPalette(); }
+
 void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const
 {
@@ -50,9 +67,10 @@ void WindowStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         return;
     }
     const QRect box = option->rect;
-    painter->fillRect(box, option->palette.brush(QPalette::Base));
-    DrawEdge(*painter, box, EdgeShadow, EdgeLight);
-    DrawEdge(*painter, box.adjusted(1, 1, -1, -1), EdgeDarkShadow, EdgeFace);
+    WholePixels pixels(*painter);
+    pixels.Fill(box, option->palette.color(QPalette::Base));
+    DrawEdge(pixels, box, EdgeShadow, EdgeLight);
+    DrawEdge(pixels, box.adjusted(1, 1, -1, -1), EdgeDarkShadow, EdgeFace);
 }
 
 }  // namespace brelvon

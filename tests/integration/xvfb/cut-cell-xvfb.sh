@@ -24,7 +24,8 @@ if [[ "${1:-}" == --inside ]]; then
     cell=$(jq -r '.controls | to_entries[] | select(.value.Kind == "TextBox")
         | select(.value.Text | startswith(" HOLIDAY")) | .key' "$work/probe.json" | head -n 1)
     [[ -n "$cell" ]] || { echo "no cell holds a label starting HOLIDAY" >&2; exit 1; }
-    jq -j --arg cell "$cell" '.controls[$cell].Text' "$work/probe.json" >"$work/whole"
+    # What the cell holds, without the blank that pads it.
+    jq -j --arg cell "$cell" '.controls[$cell].Text | ltrimstr(" ")' "$work/probe.json" >"$work/whole"
     # From a little inside the cell's left edge to a little inside its right
     # edge, in pixels of the 96-dpi server: the mouse selects the whole text.
     read -r left right y < <(jq -r --arg cell "$cell" '.controls[$cell]

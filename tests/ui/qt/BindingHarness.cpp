@@ -15,10 +15,37 @@ namespace brelvon::test {
 
 BindingHarness::BindingHarness(const std::string& switches, const std::string& drivesFile, NumberLocale locale)
 {
+    *drives_ = DrivesOf(drivesFile);
+    Start(switches, std::move(locale));
+}
+
+BindingHarness::BindingHarness(const std::string& switches, std::vector<DriveRecord> drives)
+{
+    *drives_ = std::move(drives);
+    Start(switches, NumberLocale(".", ","));
+}
+
+std::vector<DriveRecord> BindingHarness::DrivesOf(const std::string& drivesFile)
+{
+    return LoadDriveFile(std::string(BRELVON_SAMPLE_DATA) + "/" + drivesFile);
+}
+
+void BindingHarness::MachineChanged(std::vector<DriveRecord> drives)
+{
+    *drives_ = std::move(drives);
+    binding_->MachineChanged();
+    Settle();
+}
+
+void BindingHarness::Start(const std::string& switches, NumberLocale locale)
+{
     // Drawn as the program draws.
     if (qobject_cast<WindowStyle*>(QApplication::style()) == nullptr) QApplication::setStyle(new WindowStyle);
     Services services;
-    services.Drives = RecordedDriveService::Factory(LoadDriveFile(std::string(BRELVON_SAMPLE_DATA) + "/" + drivesFile));
+    // Each survey asks the drives the machine has at that moment.
+    services.Drives = [drives = drives_] {
+        return std::make_unique<RecordedDriveService>(std::make_shared<const std::vector<DriveRecord>>(*drives));
+    };
     services.SystemClipboard = &clipboard_;
     services.Locale = std::move(locale);
     services.SystemLangId = 0x0409;

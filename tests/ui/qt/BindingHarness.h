@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drives/DriveRecord.h"
 #include "model/MemoryClipboard.h"
 #include "refresh/MainForm.h"
 #include "ui/qt/MainFormBinding.h"
@@ -23,6 +24,8 @@ public:
     // with `locale`'s separators.
     explicit BindingHarness(const std::string& switches = "", const std::string& drivesFile = "sample-drives.json",
                             NumberLocale locale = NumberLocale(".", ","));
+    // Started with these drives, in ascending letter order.
+    BindingHarness(const std::string& switches, std::vector<DriveRecord> drives);
     ~BindingHarness();
 
     [[nodiscard]] MainForm& Form() { return *form_; }
@@ -46,6 +49,11 @@ public:
 
     // A left click in the middle of a control's widget, as the user makes it.
     void ClickOn(const std::string& fullName);
+    // The machine's drives are now these: the refresh that the machine
+    // causes, mirrored into the window.
+    void MachineChanged(std::vector<DriveRecord> drives);
+    // The drives of a file of the project's data folder.
+    [[nodiscard]] static std::vector<DriveRecord> DrivesOf(const std::string& drivesFile);
     // Lets deferred deletions and posted events run.
     static void Settle();
 
@@ -54,6 +62,9 @@ public:
     [[nodiscard]] int Pixels(int twips) const;
 
 private:
+    void Start(const std::string& switches, NumberLocale locale);
+
+    std::shared_ptr<std::vector<DriveRecord>> drives_ = std::make_shared<std::vector<DriveRecord>>();
     MemoryClipboard clipboard_;
     std::unique_ptr<MainForm> form_;
     std::unique_ptr<MainFormBinding> binding_;

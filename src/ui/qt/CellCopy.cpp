@@ -1,4 +1,4 @@
-#include "ui/qt/CutCellCopy.h"
+#include "ui/qt/CellCopy.h"
 
 #include "ui/shared/Ellipsis.h"
 
@@ -15,25 +15,18 @@
 
 namespace brelvon {
 
-CutCellCopy& CutCellCopy::Of(QLineEdit& edit)
-{
-    CutCellCopy* copy = Find(edit);
-    return copy != nullptr ? *copy : *new CutCellCopy(edit);
-}
-
-CutCellCopy* CutCellCopy::Find(const QLineEdit& edit)
+CellCopy& CellCopy::Of(QLineEdit& edit)
 {
     for (QObject* child : edit.children()) {
-        if (auto* copy = dynamic_cast<CutCellCopy*>(child)) return copy;
+        if (auto* copy = dynamic_cast<CellCopy*>(child)) return *copy;
     }
-    return nullptr;
+    return *new CellCopy(edit);
 }
 
-CutCellCopy::CutCellCopy(QLineEdit& edit) : QObject(&edit), edit_(edit) { edit.installEventFilter(this); }
+CellCopy::CellCopy(QLineEdit& edit) : QObject(&edit), edit_(edit) { edit.installEventFilter(this); }
 
-bool CutCellCopy::eventFilter(QObject* watched, QEvent* event)
+bool CellCopy::eventFilter(QObject* watched, QEvent* event)
 {
-    if (whole_.isEmpty()) return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress:
@@ -50,6 +43,7 @@ bool CutCellCopy::eventFilter(QObject* watched, QEvent* event)
         if (QAction* copy = CopyActionOf(*menu)) {
             QObject::disconnect(copy, &QAction::triggered, nullptr, nullptr);
             QObject::connect(copy, &QAction::triggered, this, [this] { Copy(); });
+            copy->setEnabled(true);  // nothing selected copies the whole cell
         }
         menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
@@ -59,7 +53,7 @@ bool CutCellCopy::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-QAction* CutCellCopy::CopyActionOf(const QMenu& menu)
+QAction* CellCopy::CopyActionOf(const QMenu& menu)
 {
     for (QAction* action : menu.actions()) {
         if (action->text().section(QLatin1Char('\t'), 0, 0) == QLineEdit::tr("&Copy")) return action;
@@ -67,7 +61,7 @@ QAction* CutCellCopy::CopyActionOf(const QMenu& menu)
     return nullptr;
 }
 
-void CutCellCopy::AfterSelecting(bool mouse)
+void CellCopy::AfterSelecting(bool mouse)
 {
     if (!QGuiApplication::clipboard()->supportsSelection()) return;
     const std::pair<int, int> before(edit_.selectionStart(), edit_.selectionLength());
@@ -78,13 +72,14 @@ void CutCellCopy::AfterSelecting(bool mouse)
     });
 }
 
-void CutCellCopy::Copy(QClipboard::Mode mode) const
+void CellCopy::Copy(QClipboard::Mode mode) const
 {
-    if (!edit_.hasSelectedText()) return;
-    const int start = edit_.selectionStart();
-    const std::string copied =
-        WholeOfShownSelection(whole_.toStdString(), edit_.text().toStdString(), static_cast<std::size_t>(start),
-                              static_cast<std::size_t>(start + edit_.selectionLength()));
+    if (mode == QClipboard::Selection && !edit_.hasSelectedText()) return;
+    const int start = edit_.hasSelectedText() ? edit_.selectionStart() : 0;
+    const int end = start + (edit_.hasSelectedText() ? edit_.selectionLength() : 0);
+    const QString whole = whole_.isEmpty() ? edit_.text() : whole_;
+    const std::string copied = CopiedCell(whole.toStdString(), edit_.text().toStdString(),
+                                          static_cast<std::size_t>(start), static_cast<std::size_t>(end));
     QGuiApplication::clipboard()->setText(QString::fromStdString(copied), mode);
 }
 

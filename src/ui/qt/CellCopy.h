@@ -10,26 +10,24 @@ class QMenu;
 
 namespace brelvon {
 
-// Copying from a cell cut to fit copies what the cell holds: the selection,
-// with the characters its ellipsis stands for (WholeOfShownRange). So do
-// Ctrl+C, the cell's menu and, where the system has one (X11), the selection
-// that the middle button pastes. Made for a cell only once its text is cut; a
-// cell whose text fits again keeps an empty whole and copies as usual.
-class CutCellCopy final : public QObject {
+// Copying from a read-only cell copies what the cell holds (CopiedCell): the
+// selection, with the characters an ellipsis stands for in a cell cut to
+// fit, or the whole cell when nothing is selected; without the blanks that
+// pad it. So do Ctrl+C and the cell's menu, and so does the selection that
+// the middle button pastes, where the system has one (X11).
+class CellCopy final : public QObject {
 public:
     // The copier of a cell, made on first use.
-    static CutCellCopy& Of(QLineEdit& edit);
-    // The copier of a cell; nullptr when it has none.
-    static CutCellCopy* Find(const QLineEdit& edit);
+    static CellCopy& Of(QLineEdit& edit);
 
-    // The text the cell shows cut, or an empty one when it shows it whole.
+    // The cell's whole text, which it may show cut with an ellipsis or in a larger unit.
     void SetWhole(QString whole) { whole_ = std::move(whole); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit CutCellCopy(QLineEdit& edit);
+    explicit CellCopy(QLineEdit& edit);
 
     // The standard menu's Copy, known by its text as QLineEdit words it (the
     // shortcut, when shown, follows a tab); Qt names none of its actions.
