@@ -328,6 +328,11 @@ void FormWindow::Restack()
     }
     const auto lowerFirst = [](const Bound* a, const Bound* b) { return LowerFirst(a->Shown(), b->Shown()); };
     for (auto& [surface, drawn] : painted_) std::sort(drawn.begin(), drawn.end(), lowerFirst);
+    // The band goes under the others first: child windows made after it lie
+    // below it, and the walk below would otherwise move every one of them.
+    if (band_ && ::GetWindow(band_.get(), GW_HWNDNEXT) != nullptr) {
+        ::SetWindowPos(band_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
     for (auto& [surface, windows] : children) {
         std::sort(windows.begin(), windows.end(), lowerFirst);
         // From the topmost down, each below the one before it; a window
@@ -341,9 +346,6 @@ void FormWindow::Restack()
             }
             above = child;
         }
-    }
-    if (band_ && ::GetWindow(band_.get(), GW_HWNDNEXT) != nullptr) {
-        ::SetWindowPos(band_.get(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     for (const auto& [surface, drawn] : painted_) ::InvalidateRect(surface, nullptr, FALSE);
 }
