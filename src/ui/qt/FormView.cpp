@@ -361,7 +361,11 @@ void FormView::Place()
 
 QRect FormView::PlaceOf(const Bound& bound, const Control& control) const
 {
-    QRect place = control.Kind == ControlKind::Line ? scale_.LineRect(control) : scale_.Rect(control);
+    // A line's widget reaches one pixel past the line to the right and below:
+    // on a screen scaled by a fraction, the screen pixels of a line as thick
+    // as every other line may reach into it.
+    QRect place =
+        control.Kind == ControlKind::Line ? scale_.LineRect(control).adjusted(0, 0, 1, 1) : scale_.Rect(control);
     if (bound.InBand) {
         place.translate(0, -bandPlace_.Top);
     } else if (band_ && control.Container == nullptr && place.top() >= bandPlace_.Bottom) {

@@ -17,11 +17,17 @@ WholePixels::~WholePixels() { painter_.restore(); }
 
 QRect WholePixels::OnScreen(const QRect& rect) const
 {
-    const QPointF from = toScreen_.map(QPointF(rect.left(), rect.top()));
-    const QPointF to = toScreen_.map(QPointF(rect.left() + rect.width(), rect.top() + rect.height()));
-    const int left = static_cast<int>(std::lround(from.x()));
-    const int top = static_cast<int>(std::lround(from.y()));
-    return {left, top, static_cast<int>(std::lround(to.x())) - left, static_cast<int>(std::lround(to.y())) - top};
+    // Qt gives a widget the screen pixels from its place, scaled and rounded,
+    // as many as its size, scaled and rounded; a place inside it is counted
+    // the same way from there, so that its edges stay inside the widget.
+    const double scale = toScreen_.m11();
+    const int originX = qRound(toScreen_.dx());
+    const int originY = qRound(toScreen_.dy());
+    const int left = originX + qRound(rect.left() * scale);
+    const int top = originY + qRound(rect.top() * scale);
+    const int right = originX + qRound((rect.left() + rect.width()) * scale);
+    const int bottom = originY + qRound((rect.top() + rect.height()) * scale);
+    return {left, top, right - left, bottom - top};
 }
 
 void WholePixels::Fill(const QRect& rect, const QColor& color) { painter_.fillRect(OnScreen(rect), color); }

@@ -10,9 +10,9 @@ namespace brelvon {
 // Paints rectangles and lines in whole pixels of the screen, for a widget
 // drawn on a screen scaled by a fraction (QT_SCALE_FACTOR=1.5), where a
 // rectangle of the widget's own coordinates may begin or end inside a screen
-// pixel. Every edge is put on the nearest screen pixel, and every line one
-// pixel of the widget thick is as many screen pixels thick as every other:
-// the scale rounded, at least one. At a whole scale it paints what plain
+// pixel. A rectangle covers the screen pixels counted as Qt counts its
+// widget's, and every line one pixel of the widget thick is as many screen
+// pixels thick as every other: the scale rounded, at least one. At a whole scale it paints what plain
 // fills would. The painter must be fresh from the start of a paint event (no
 // transformation of its own); it is restored when this goes.
 class WholePixels {

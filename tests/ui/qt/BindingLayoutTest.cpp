@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 using brelvon::test::BindingHarness;
 
@@ -37,6 +38,7 @@ private slots:
     void WidgetsShowTextsColoursAndAlignment();
     void RowOneShowsBarOverMarkersOverBackground_data();
     void RowOneShowsBarOverMarkersOverBackground();
+    void LinesAreEquallyThick();
     void StackingFollowsTheModel_data();
     void StackingFollowsTheModel();
     void WindowHeightFollowsTheListedCategories_data();
@@ -102,8 +104,9 @@ void BindingLayoutTest::WidgetGeometryMatchesTheModel()
         if (control.Kind == brelvon::ControlKind::Line) {
             const int left = harness.Pixels(std::min(control.X1, control.X2));
             const int top = harness.Pixels(std::min(control.Y1, control.Y2));
-            expected = QRect(left, top, harness.Pixels(std::max(control.X1, control.X2)) - left + 1,
-                             harness.Pixels(std::max(control.Y1, control.Y2)) - top + 1);
+            // Both ends, and a pixel beyond them for a thicker line on a scaled screen.
+            expected = QRect(left, top, harness.Pixels(std::max(control.X1, control.X2)) - left + 2,
+                             harness.Pixels(std::max(control.Y1, control.Y2)) - top + 2);
         }
         QVERIFY2(QRect(widget->mapTo(container, QPoint(0, 0)), widget->size()) == expected, name.c_str());
         QVERIFY2(widget->isHidden() == !control.Visible, name.c_str());
@@ -211,6 +214,48 @@ void BindingLayoutTest::RowOneShowsBarOverMarkersOverBackground()
         const QColor middle = pixel(x, (barTop + barBottom) / 2);
         QVERIFY2(covered ? middle == ToQColor(bar.BackColor) : middle == color, name);
     }
+}
+
+void BindingLayoutTest::LinesAreEquallyThick()
+{
+    // Markers beyond every bar, on rows of every kind.
+    BindingHarness harness("-Rd1 -Cd1 -Nd1 -Mn80 -Mx90", "screenshot-drives.json");
+    const QImage image = harness.Window().grab().toImage();
+    const double ratio = image.devicePixelRatio();
+    const QPoint origin = harness.Widget("Lab2(1)")->mapTo(&harness.Window(), QPoint(0, 0)) -
+                          QPoint(harness.Pixels(harness.ModelControl("Lab2(1)").Left),
+                                 harness.Pixels(harness.ModelControl("Lab2(1)").Top));
+    // The screen pixels of one colour in a line through the screen pixel
+    // where (x, y) of the window begins (or the next one), across x or y.
+    const auto run = [&](int x, int y, bool across, const QColor& color) {
+        QPoint at(qRound((x + origin.x()) * ratio), qRound((y + origin.y()) * ratio));
+        const QPoint step = across ? QPoint(1, 0) : QPoint(0, 1);
+        if (image.pixelColor(at) != color) at += step;
+        while (image.valid(at - step) && image.pixelColor(at - step) == color) at -= step;
+        int length = 0;
+        for (; image.valid(at) && image.pixelColor(at) == color; at += step) ++length;
+        return length;
+    };
+    // The bar backgrounds' edges that touch no other (the left one lies under
+    // the cell beside it, rows touch rows), and the markers.
+    std::set<int> thicknesses;
+    const int rows = harness.Form().LastTable().DriveRowCount;
+    for (int row = 1; row <= rows; ++row) {
+        const brelvon::Control& background = harness.ModelControl("Lab2(" + std::to_string(row) + ")");
+        const int left = harness.Pixels(background.Left);
+        const int top = harness.Pixels(background.Top);
+        const int right = left + harness.Pixels(background.Width) - 1;
+        const int bottom = top + harness.Pixels(background.Height) - 1;
+        if (row == 1) thicknesses.insert(run(left + 10, top, false, Qt::black));
+        if (row == rows) thicknesses.insert(run(left + 10, bottom, false, Qt::black));
+        thicknesses.insert(run(right, (top + bottom) / 2, true, Qt::black));
+        for (const char* name : {"Lin1(", "Lin2("}) {
+            const brelvon::Control& marker = harness.ModelControl(name + std::to_string(row) + ")");
+            if (marker.Visible) thicknesses.insert(run(harness.Pixels(marker.X1), top + 2, true, ToQColor(marker.BorderColor)));
+        }
+    }
+    QVERIFY2(thicknesses.size() == 1, QTest::toString(QList<int>(thicknesses.begin(), thicknesses.end())));
+    QVERIFY(*thicknesses.begin() >= 1);
 }
 
 void BindingLayoutTest::StackingFollowsTheModel_data()
