@@ -3,6 +3,7 @@
 #include "model/Twips.h"
 #include "ui/win32/FormWindowParts.h"
 #include "ui/win32/MessageLoop.h"
+#include "ui/win32/WindowAccessible.h"
 #include "ui/win32/WindowDpi.h"
 
 #include <algorithm>
@@ -172,6 +173,9 @@ LRESULT FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         if (firstPainted_) std::exchange(firstPainted_, nullptr)();
         return 0;
     case BuryMessage: retired_.clear(); return 0;
+    case WM_GETOBJECT:
+        if (const std::optional<LRESULT> answer = AnswerGetObject(*this, wParam, lParam)) return *answer;
+        break;
     default: break;
     }
     return ::DefWindowProcW(window, message, wParam, lParam);

@@ -12,7 +12,9 @@
 #       size, Copy, the check boxes, Gb, FR, Tab, typing and Enter, locked
 #       cells, About and Escape, E X I T, an error (the clipboard held by
 #       another program), French under LANG=fr_FR.UTF-8, a window taller
-#       than the screen, and a label cut to fit that copies whole;
+#       than the screen, a label cut to fit that copies whole, and the
+#       screen-reader tree read through MSAA (brelvon-accessible-reader.exe)
+#       against the one Linux gives through AT-SPI;
 #   run-wine-window-tests.sh --hung-share HELPER SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE
 #       the window of the Wine prefix's own drives, one of them a network
 #       drive on a share that never answers (HELPER is brelvon_hung_share):
@@ -291,6 +293,23 @@ if [ "$mode" = window ]; then
     else
         fail "Ctrl+C on a cut label copies the whole label" "$(cat "$work/window.err")"
     fi
+
+    # What a screen reader gets through MSAA is what Orca gets through AT-SPI
+    # on Linux: the same tree, written down once for both (qt.AccessibleTreeOnXvfb).
+    accessible_exe="$(windows_program brelvon-accessible-reader)"
+    for lang in en fr; do
+        switches=(-Cd1 -Rd1 -Nd1)
+        [ "$lang" = en ] || switches+=(-LFr)
+        name="a screen reader reads the window in $lang as on Linux"
+        if start_window en_US.UTF-8 --drives "$drives" "${switches[@]}"; then
+            "$wine" "$accessible_exe" "Brelvon v" 2>&1 | tr -d '\r' >"$work/$lang.tree"
+            tree="$source_dir/tests/integration/accessibility/screenshot-drives.$lang.tree"
+            if differences="$(diff "$tree" "$work/$lang.tree")"; then pass "$name"; else fail "$name" "$differences"; fi
+            close_window
+        else
+            fail "$name" "$(cat "$work/window.err")"
+        fi
+    done
     finish
 fi
 
