@@ -65,6 +65,7 @@ private slots:
     void AboutWindowOpensOnceAndClosesWithItsCloseCommand();
     void ClosingTheMainWindowEndsTheProgram();
     void UnhandledErrorIsShownAndEndsWithStatusOne();
+    void NoFolderOpenerIsSaidInTheRowsToolTip();
 };
 
 void BindingActionsTest::ClickReachesItsHandler_data()
@@ -366,6 +367,23 @@ void BindingActionsTest::UnhandledErrorIsShownAndEndsWithStatusOne()
     report.Report(std::runtime_error("The drive service stopped answering"));
     QVERIFY(report.Failed());
     QCOMPARE(shown, QStringLiteral("The drive service stopped answering"));
+}
+
+void BindingActionsTest::NoFolderOpenerIsSaidInTheRowsToolTip()
+{
+    BindingHarness harness;
+    const QString said = "No program on this machine opens folders";
+    QVERIFY(!harness.Widget("Text2(1)")->toolTip().contains(said));
+    // No xdg-open to be found: the double click finds no program.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    QTest::mouseDClick(harness.Widget("Text2(1)"), Qt::LeftButton);
+    QTRY_VERIFY(harness.Widget("Text2(1)")->toolTip().contains(said));
+    qputenv("PATH", path);
+    // Every row that has a folder says it from then on; a summary row has none to open.
+    QVERIFY(harness.Widget("Text4(2)")->toolTip().endsWith(said));
+    const int total = harness.Form().LastTable().DriveRowCount;
+    QVERIFY(!harness.Widget("Text2(" + std::to_string(total) + ")")->toolTip().contains(said));
 }
 
 QTEST_MAIN(BindingActionsTest)
