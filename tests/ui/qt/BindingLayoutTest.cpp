@@ -6,12 +6,16 @@
 #include "ui/qt/FontFaces.h"
 #include "ui/qt/ModelLabel.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <algorithm>
@@ -39,6 +43,8 @@ private slots:
     void RowOneShowsBarOverMarkersOverBackground_data();
     void RowOneShowsBarOverMarkersOverBackground();
     void LinesAreEquallyThick();
+    void IndicatorsShowTheirStateWhateverTheTheme_data();
+    void IndicatorsShowTheirStateWhateverTheTheme();
     void StackingFollowsTheModel_data();
     void StackingFollowsTheModel();
     void WindowHeightFollowsTheListedCategories_data();
@@ -256,6 +262,46 @@ void BindingLayoutTest::LinesAreEquallyThick()
     }
     QVERIFY2(thicknesses.size() == 1, QTest::toString(QList<int>(thicknesses.begin(), thicknesses.end())));
     QVERIFY(*thicknesses.begin() >= 1);
+}
+
+void BindingLayoutTest::IndicatorsShowTheirStateWhateverTheTheme_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("selected");
+    QTest::newRow("ticked box") << "CheckNet" << true;
+    QTest::newRow("unticked box") << "CheckCD" << false;
+    QTest::newRow("selected option") << "OptMb" << true;
+    QTest::newRow("unselected option") << "OptGb" << false;
+    QTest::newRow("unselected language") << "OptLang(2)" << false;
+}
+
+void BindingLayoutTest::IndicatorsShowTheirStateWhateverTheTheme()
+{
+    // Run again under a dark desktop theme: the indicators keep the window's light colours.
+    QFETCH(QString, control);
+    QFETCH(bool, selected);
+    BindingHarness harness("-Nd1");
+    auto* button = harness.As<QAbstractButton>(control.toStdString());
+    QVERIFY(button != nullptr);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const bool box = qobject_cast<QCheckBox*>(button) != nullptr;
+    const QRect indicator =
+        button->style()->subElementRect(box ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator, &option,
+                                        button);
+    const QImage image = button->grab().toImage();
+    const double ratio = image.devicePixelRatio();
+    // Light inside the indicator, dark where it shows its mark.
+    int light = 0;
+    int dark = 0;
+    for (int y = indicator.top() + 3; y <= indicator.bottom() - 3; ++y) {
+        for (int x = indicator.left() + 3; x <= indicator.right() - 3; ++x) {
+            const int lightness = image.pixelColor(QPoint(qRound(x * ratio), qRound(y * ratio))).lightness();
+            (lightness > 200 ? light : dark) += lightness > 200 || lightness < 100 ? 1 : 0;
+        }
+    }
+    QVERIFY2(light > dark, qPrintable(QStringLiteral("light %1, dark %2").arg(light).arg(dark)));
+    QCOMPARE(dark > 0, selected);
 }
 
 void BindingLayoutTest::StackingFollowsTheModel_data()
