@@ -11,6 +11,7 @@
 //   check TEXT STATE       each visible check box: 0, 1, or 2 for grey
 //   option TEXT STATE      each visible option button: 0 or 1
 //   button TEXT            each visible command button
+//   static TEXT LEFT TOP   each visible static text, placed in the window's client area
 //   focus KIND TEXT        the control with the keyboard focus, if any
 // A window that does not answer within two seconds counts as not found.
 // Exits 1 when no such window is found, 2 for a bad command line.
@@ -52,12 +53,13 @@ bool TextOf(HWND window, std::wstring& text)
     return true;
 }
 
-// "edit", "check", "option", "button", "frame" or "" for a child window.
+// "edit", "static", "check", "option", "button", "frame" or "" for a child window.
 std::string KindOf(HWND window)
 {
     wchar_t name[32] = {};
     ::GetClassNameW(window, name, 32);
     if (::lstrcmpiW(name, L"Edit") == 0) return "edit";
+    if (::lstrcmpiW(name, L"Static") == 0) return "static";
     if (::lstrcmpiW(name, L"Button") != 0) return "";
     switch (::GetWindowLongPtrW(window, GWL_STYLE) & BS_TYPEMASK) {
     case BS_CHECKBOX:
@@ -86,6 +88,14 @@ BOOL CALLBACK PrintChild(HWND child, LPARAM /*unused*/)
     const std::string kind = KindOf(child);
     if (kind == "edit" || kind == "button") Print(kind, child, false);
     if (kind == "check" || kind == "option") Print(kind, child, true);
+    if (kind == "static") {
+        std::wstring text;
+        TextOf(child, text);
+        RECT place{};
+        ::GetWindowRect(child, &place);
+        ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&place), 2);
+        std::cout << "static\t" << brelvon::Utf8FromWide(text) << '\t' << place.left << '\t' << place.top << '\n';
+    }
     return TRUE;
 }
 

@@ -14,7 +14,7 @@
 #       another program), French under LANG=fr_FR.UTF-8, a window taller
 #       than the screen, a label cut to fit that copies whole, and the
 #       screen-reader tree read through MSAA (brelvon-accessible-reader.exe)
-#       against the one Linux gives through AT-SPI;
+#       against the one Linux gives through AT-SPI, and --help in its dialog;
 #   run-wine-window-tests.sh --hung-share HELPER SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE
 #       the window of the Wine prefix's own drives, one of them a network
 #       drive on a share that never answers (HELPER is brelvon_hung_share):
@@ -310,6 +310,27 @@ if [ "$mode" = window ]; then
             fail "$name" "$(cat "$work/window.err")"
         fi
     done
+
+    # Without a console, --help is a dialog: each option beside its meaning,
+    # the meanings in one column (static controls, read by the window reader).
+    "${plain_env[@]}" LANG=en_US.UTF-8 "$wine" start /unix "$brelvon_exe" --help >/dev/null 2>&1
+    usage_box="$(timeout 30 xdotool search --sync --onlyvisible --name '^Brelvon$' | head -n 1)"
+    "$wine" "$reader_exe" "Brelvon" 2>/dev/null | tr -d '\r' | grep $'^static\t' >"$work/usage.txt"
+    check "--help without a console shows each option beside its meaning, the meanings in one column" \
+        awk -F '\t' '
+            previous != "" && (previous == "-Nd1, -Nd0" || previous == "-MnN" || previous == "--drives FILE" ||
+                               previous == "--version") {
+                if ($4 != top || $3 <= left || (column != "" && $3 != column)) exit 1
+                column = $3; found++
+            }
+            { previous = $2; left = $3; top = $4 }
+            END { exit found != 4 }' "$work/usage.txt"
+    if [ -n "$usage_box" ]; then
+        xdotool windowactivate --sync "$usage_box" 2>/dev/null
+        xdotool key --window "$usage_box" Escape
+    fi
+    check "and Escape closes it" bash -c 'for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "^Brelvon\$" >/dev/null || exit 0; sleep 0.2; done; exit 1'
     finish
 fi
 
