@@ -4,8 +4,8 @@
 // the limits 15 and 85 only.
 #pragma once
 
-#include "drives/DriveFile.h"
 #include "drives/RecordedDriveService.h"
+#include "os/SystemDriveFile.h"
 #include "survey/DriveSurvey.h"
 #include "text/NumberLocale.h"
 

@@ -9,8 +9,8 @@
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 //
 //   brelvon_bench_qt_click [CLICKS]     (default 2000)
-#include "drives/DriveFile.h"
 #include "drives/RecordedDriveService.h"
+#include "os/SystemDriveFile.h"
 #include "model/MemoryClipboard.h"
 #include "refresh/MainForm.h"
 #include "ui/qt/MainFormBinding.h"

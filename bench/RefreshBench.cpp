@@ -1,8 +1,8 @@
 // One full refresh of the main window model with 29 rows (24 drives of every
 // category, four subtotals and the total): survey, thresholds, row removal and
 // creation, texts, styles and bars.
-#include "drives/DriveFile.h"
 #include "drives/RecordedDriveService.h"
+#include "os/SystemDriveFile.h"
 #include "model/MemoryClipboard.h"
 #include "refresh/MainForm.h"
 

@@ -30,6 +30,14 @@ fi
 cmake --preset fuzz -S "$root" -B "$build" >/dev/null
 cmake --build "$build" -j"${BRELVON_FUZZ_JOBS:-2}" --target "${targets[@]/#/fuzz_}"
 
+# Options of each target beyond the common ones. A drive file is tried up to
+# 1 MB long, so that deep nesting and long strings are reached, and from the
+# start (-len_control=0): otherwise libFuzzer cuts every input it mutates to a
+# length that grows only slowly, and a run of minutes never gets there.
+declare -A target_options=(
+    [drive_file]="-max_len=1048576 -len_control=0"
+)
+
 # Seeds of each target beyond its own corpus.
 declare -A extra=(
     [mountinfo]="$root/tests/data/mountinfo"
@@ -41,8 +49,9 @@ for target in "${targets[@]}"; do
     corpus="$build/corpus/$target"
     crashes="$build/crashes/$target"
     mkdir -p "$corpus" "$crashes" "$root/fuzz/regressions/$target"
-    options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=16384 -print_final_stats=1
-             -artifact_prefix="$crashes/")
+    # shellcheck disable=SC2206  # the target's options are separated by spaces
+    options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
+             -artifact_prefix="$crashes/" ${target_options[$target]:--max_len=16384})
     dictionary="$root/fuzz/dictionaries/$target.dict"
     [[ -f "$dictionary" ]] && options+=(-dict="$dictionary")
     # shellcheck disable=SC2206  # the extra seed folders are separated by spaces

@@ -1,7 +1,7 @@
 #include "startup/Startup.h"
 
-#include "drives/DriveFile.h"
 #include "drives/RecordedDriveService.h"
+#include "os/SystemDriveFile.h"
 #include "os/SystemDrives.h"
 #include "os/SystemLanguage.h"
 #include "os/SystemNumberLocale.h"

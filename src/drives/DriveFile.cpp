@@ -6,11 +6,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <memory>
 
 namespace brelvon {
 
@@ -25,6 +20,9 @@ constexpr std::array<std::string_view, 6> TypeNames{"unknown", "removable", "fix
     throw DriveFileError(where + ": " + problem);
 }
 
+// A bad value as a message quotes it: its JSON, short and on one line.
+std::string Quoted(const json& value) { return QuoteForMessage(value.dump(), QuotedValueCharacters); }
+
 std::string Lower(std::string text)
 {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -36,7 +34,7 @@ DriveType ReadType(const json& value, const std::string& where)
 {
     if (value.is_number_integer()) {
         const auto code = value.get<long long>();
-        if (code < 0 || code > 5) Fail(where, "\"type\" must be a code from 0 to 5, not " + value.dump());
+        if (code < 0 || code > 5) Fail(where, "\"type\" must be a code from 0 to 5, not " + Quoted(value));
         return static_cast<DriveType>(code);
     }
     if (value.is_string()) {
@@ -47,7 +45,7 @@ DriveType ReadType(const json& value, const std::string& where)
         }
     }
     Fail(where, "\"type\" must be one of unknown, removable, fixed, network, cdrom, ramdisk or a code 0 to 5, not " +
-                    value.dump());
+                    Quoted(value));
 }
 
 std::uint64_t ReadBytes(const json& drive, const char* key, const std::string& where)
@@ -55,7 +53,7 @@ std::uint64_t ReadBytes(const json& drive, const char* key, const std::string& w
     const auto found = drive.find(key);
     if (found == drive.end()) Fail(where, std::string("\"") + key + "\" is missing");
     if (!found->is_number_unsigned() && !(found->is_number_integer() && found->get<long long>() >= 0)) {
-        Fail(where, std::string("\"") + key + "\" must be a whole number of bytes, not " + found->dump());
+        Fail(where, std::string("\"") + key + "\" must be a whole number of bytes, not " + Quoted(*found));
     }
     return found->get<std::uint64_t>();
 }
@@ -64,7 +62,7 @@ std::string ReadText(const json& drive, const char* key, const std::string& wher
 {
     const auto found = drive.find(key);
     if (found == drive.end() || found->is_null()) return {};
-    if (!found->is_string()) Fail(where, std::string("\"") + key + "\" must be text, not " + found->dump());
+    if (!found->is_string()) Fail(where, std::string("\"") + key + "\" must be text, not " + Quoted(*found));
     return found->get<std::string>();
 }
 
@@ -80,7 +78,8 @@ NotReadyReason ReadReason(const json& drive, const std::string& where)
 
 // The parser's message without its code and position ("[json.exception...]
 // parse error at line 1, column 8: syntax error while parsing value - "),
-// which the caller words itself.
+// which the caller words itself. The text it quotes last ("last read: '…'",
+// "number overflow parsing '…'") may be the rest of the file: it is cut short.
 std::string PlainParseMessage(const std::string& message)
 {
     std::string plain = message;
@@ -93,7 +92,15 @@ std::string PlainParseMessage(const std::string& message)
     if (const auto dash = plain.find(" - "); plain.rfind("syntax error", 0) == 0 && dash != std::string::npos) {
         plain.erase(0, dash + 3);
     }
-    return plain;
+    for (const std::string_view opening : {"last read: '", "parsing '"}) {
+        const auto quote = plain.find(opening);
+        if (quote == std::string::npos || plain.back() != '\'') continue;
+        const std::size_t from = quote + opening.size();
+        const std::size_t length = plain.size() >= from + 1 ? plain.size() - from - 1 : 0;
+        plain = plain.substr(0, from) + QuoteForMessage(plain.substr(from, length), QuotedValueCharacters) + "'";
+        break;
+    }
+    return QuoteForMessage(plain);
 }
 
 // Line and column (both from 1) of the byte at `offset` (from 1) of `text`.
@@ -106,6 +113,50 @@ std::pair<std::size_t, std::size_t> LineAndColumn(std::string_view text, std::si
     return {line, column};
 }
 
+std::string Where(std::string_view text, std::size_t offset)
+{
+    const auto [line, column] = LineAndColumn(text, offset);
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+// The offset (from 1) of the first '[' or '{' outside strings that opens a
+// level deeper than MaxDriveFileDepth; 0 when there is none. Looked for before
+// the parser builds a value, and without recursion, so that no depth of input
+// can exhaust the stack or the memory. What is not JSON is left to the parser.
+std::size_t TooDeep(std::string_view text)
+{
+    std::size_t depth = 0;
+    bool inString = false;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const char c = text[at];
+        if (inString) {
+            if (c == '\\') {
+                ++at;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > MaxDriveFileDepth) return at + 1;
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return 0;
+}
+
+// The text of a drive file as UTF-8: UTF-16 of either byte order after its
+// byte-order mark, UTF-8 after its own or without one; bytes that are not
+// UTF-8 become U+FFFD (outside strings they remain a syntax error).
+std::string DecodedText(std::string_view bytes)
+{
+    if (bytes.substr(0, 2) == "\xFF\xFE") return Utf8FromUtf16(bytes.substr(2), /*bigEndian=*/false);
+    if (bytes.substr(0, 2) == "\xFE\xFF") return Utf8FromUtf16(bytes.substr(2), /*bigEndian=*/true);
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return ReplaceInvalidUtf8(bytes);
+}
+
 DriveRecord ReadDrive(const json& drive, const std::string& where)
 {
     if (!drive.is_object()) Fail(where, "must be an object");
@@ -115,7 +166,7 @@ DriveRecord ReadDrive(const json& drive, const std::string& where)
     if (letter == drive.end()) Fail(where, "\"letter\" is missing");
     const std::string letterText = letter->is_string() ? letter->get<std::string>() : std::string();
     if (letterText.size() != 1 || !std::isalpha(static_cast<unsigned char>(letterText[0]))) {
-        Fail(where, "\"letter\" must be one letter A to Z, not " + letter->dump());
+        Fail(where, "\"letter\" must be one letter A to Z, not " + Quoted(*letter));
     }
     record.Letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letterText[0])));
 
@@ -124,7 +175,7 @@ DriveRecord ReadDrive(const json& drive, const std::string& where)
     record.Type = ReadType(*type, where);
 
     if (const auto ready = drive.find("ready"); ready != drive.end()) {
-        if (!ready->is_boolean()) Fail(where, "\"ready\" must be true or false, not " + ready->dump());
+        if (!ready->is_boolean()) Fail(where, "\"ready\" must be true or false, not " + Quoted(*ready));
         record.Ready = ready->get<bool>();
     }
     record.Label = CleanLabel(ReadText(drive, "label", where));
@@ -146,18 +197,18 @@ DriveRecord ReadDrive(const json& drive, const std::string& where)
 
 }  // namespace
 
-std::vector<DriveRecord> ParseDriveFile(std::string_view text, const std::string& name)
+std::vector<DriveRecord> ParseDriveFile(std::string_view text, const std::string& fileName)
 {
-    // A file written in another encoding still loads: its stray bytes become
-    // U+FFFD (outside strings they remain a syntax error).
-    const std::string wellFormed = ReplaceInvalidUtf8(text);
+    const std::string name = QuoteForMessage(fileName);
+    const std::string wellFormed = DecodedText(text);
+    if (const std::size_t deep = TooDeep(wellFormed)) {
+        Fail(name, "nested deeper than " + std::to_string(MaxDriveFileDepth) + " levels at " + Where(wellFormed, deep));
+    }
     json document;
     try {
         document = json::parse(wellFormed);
     } catch (const json::parse_error& error) {
-        const auto [line, column] = LineAndColumn(wellFormed, error.byte);
-        Fail(name, "not valid JSON at line " + std::to_string(line) + ", column " + std::to_string(column) + ": " +
-                       PlainParseMessage(error.what()));
+        Fail(name, "not valid JSON at " + Where(wellFormed, error.byte) + ": " + PlainParseMessage(error.what()));
     } catch (const json::exception& error) {  // a number beyond a double (out_of_range)
         Fail(name, "not valid JSON: " + PlainParseMessage(error.what()));
     }
@@ -181,34 +232,14 @@ std::vector<DriveRecord> ParseDriveFile(std::string_view text, const std::string
     return records;
 }
 
-std::vector<DriveRecord> LoadDriveFile(const std::string& path)
+void CheckDriveFileKind(const std::string& path, const DriveFileKind& kind)
 {
-#ifdef _WIN32
-    // The path is UTF-8, which Windows takes only as UTF-16, whatever its ANSI code page.
-    const std::filesystem::path name{std::u8string(path.begin(), path.end())};
-#else
-    const std::string& name = path;
-#endif
-    std::error_code ignored;
-    if (std::filesystem::is_directory(name, ignored)) Fail(path, "is a directory");
-    // C stdio rather than a file stream, which would bring the C++ runtime's
-    // stream and locale tables into every program that can read a drive file.
-    struct Close {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-#ifdef _WIN32
-    const std::unique_ptr<std::FILE, Close> file(::_wfopen(name.c_str(), L"rb"));
-#else
-    const std::unique_ptr<std::FILE, Close> file(std::fopen(name.c_str(), "rb"));
-#endif
-    if (!file) Fail(path, std::strerror(errno));
-    std::string text;
-    std::array<char, 4096> piece{};
-    while (const std::size_t got = std::fread(piece.data(), 1, piece.size(), file.get())) {
-        text.append(piece.data(), got);
+    if (kind.Directory) Fail(QuoteForMessage(path), "is a directory");
+    if (!kind.Regular) Fail(QuoteForMessage(path), "not a regular file");
+    if (kind.Bytes > MaxDriveFileBytes) {
+        Fail(QuoteForMessage(path), "too large for a drive file: " + std::to_string(kind.Bytes) + " bytes, at most " +
+                                        std::to_string(MaxDriveFileBytes));
     }
-    if (std::ferror(file.get())) Fail(path, "cannot be read");
-    return ParseDriveFile(text, path);
 }
 
 }  // namespace brelvon

@@ -1,6 +1,7 @@
 #include "text/TextCleaning.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace brelvon {
 
@@ -121,6 +122,96 @@ std::string_view Utf8Prefix(std::string_view text, std::size_t characters)
         if (StartsCharacter(text[i]) && seen++ == characters) return text.substr(0, i);
     }
     return text;
+}
+
+namespace {
+
+void AppendUtf8(std::string& text, std::uint32_t codePoint)
+{
+    const auto byte = [&text](std::uint32_t value) { text.push_back(static_cast<char>(value)); };
+    if (codePoint < 0x80) {
+        byte(codePoint);
+    } else if (codePoint < 0x800) {
+        byte(0xC0 | (codePoint >> 6));
+        byte(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        byte(0xE0 | (codePoint >> 12));
+        byte(0x80 | ((codePoint >> 6) & 0x3F));
+        byte(0x80 | (codePoint & 0x3F));
+    } else {
+        byte(0xF0 | (codePoint >> 18));
+        byte(0x80 | ((codePoint >> 12) & 0x3F));
+        byte(0x80 | ((codePoint >> 6) & 0x3F));
+        byte(0x80 | (codePoint & 0x3F));
+    }
+}
+
+std::string Escape(std::uint32_t codePoint)
+{
+    switch (codePoint) {
+    case '\n': return "\\n";
+    case '\r': return "\\r";
+    case '\t': return "\\t";
+    default: break;
+    }
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(codePoint));
+    return escape;
+}
+
+}  // namespace
+
+std::string QuoteForMessage(std::string_view text, std::size_t characters)
+{
+    std::string result;
+    std::size_t written = 0;  // characters of result
+    // Escaping stops as soon as the result is known to be cut, so that a huge
+    // text costs no more than a short one.
+    for (std::size_t at = 0; at < text.size() && written <= characters;) {
+        const Utf8Step step = Step(text, at);
+        if (!step.WellFormed) {
+            result.append(ReplacementCharacter);
+            ++written;
+        } else if (IsControlOrLineBreak(step.CodePoint)) {
+            const std::string escape = Escape(step.CodePoint);
+            result.append(escape);
+            written += escape.size();
+        } else {
+            result.append(text.substr(at, step.Length));
+            ++written;
+        }
+        at += step.Length;
+    }
+    if (written <= characters) return result;
+    if (characters == 0) return {};
+    return std::string(Utf8Prefix(result, characters - 1)) + "\xE2\x80\xA6";  // …
+}
+
+std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian)
+{
+    const auto unit = [&](std::size_t at) {
+        const auto first = static_cast<unsigned char>(bytes[at]);
+        const auto second = static_cast<unsigned char>(bytes[at + 1]);
+        return static_cast<std::uint32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    constexpr std::uint32_t Replacement = 0xFFFD;
+    std::string result;
+    result.reserve(bytes.size() / 2 * 3);
+    std::size_t at = 0;
+    for (; at + 1 < bytes.size(); at += 2) {
+        const std::uint32_t value = unit(at);
+        if (value >= 0xD800 && value <= 0xDBFF && at + 3 < bytes.size()) {
+            const std::uint32_t low = unit(at + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                AppendUtf8(result, 0x10000 + ((value - 0xD800) << 10) + (low - 0xDC00));
+                at += 2;
+                continue;
+            }
+        }
+        AppendUtf8(result, value >= 0xD800 && value <= 0xDFFF ? Replacement : value);
+    }
+    if (at < bytes.size()) AppendUtf8(result, Replacement);
+    return result;
 }
 
 }  // namespace brelvon

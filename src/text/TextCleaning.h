@@ -20,6 +20,18 @@ namespace brelvon {
 // characters is kept: one U+FFFD or one space for each part replaced.
 [[nodiscard]] std::string CleanLabel(std::string_view label);
 
+// Text to quote in a message of one line: well-formed UTF-8 (see
+// ReplaceInvalidUtf8) in which every control character and line separator (as
+// CleanLabel counts them) is written as an escape ("\n", "\t", "\r",
+// "\u001B"), so that nothing can break the line or reach a terminal as a
+// command. When the result would be longer than `characters` characters, it is
+// cut to that many, the last being "…".
+[[nodiscard]] std::string QuoteForMessage(std::string_view text, std::size_t characters = std::string_view::npos);
+
+// UTF-16 bytes without a byte-order mark, big- or little-endian, as UTF-8. An
+// unpaired surrogate, and a last byte without its pair, become U+FFFD.
+[[nodiscard]] std::string Utf8FromUtf16(std::string_view bytes, bool bigEndian);
+
 // The characters of UTF-8 text: its bytes that do not continue a character.
 [[nodiscard]] std::size_t Utf8Length(std::string_view text);
 

@@ -7,8 +7,8 @@
 #include "support/RunProgram.h"
 
 #include "brelvon-report/TerminalReport.h"
-#include "drives/DriveFile.h"
 #include "drives/RecordedDriveService.h"
+#include "os/SystemDriveFile.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

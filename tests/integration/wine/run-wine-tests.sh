@@ -16,7 +16,10 @@
 #   - switches taken from the program file's name, and a drive file whose
 #     name the ANSI code page cannot write;
 #   - a question about a drive that hangs is given up in time (with a
-#     made-up hang: the real one is WindowUnderWine.HungShare).
+#     made-up hang: the real one is WindowUnderWine.HungShare);
+#   - a UTF-16 drive file, and the hostile drive files of
+#     ../drive-files/hostile-drive-files.sh through brelvon-report.exe and
+#     brelvon.exe: status 2 and the line the Linux programs give.
 # Runs without a display. Prints "N passed, M failed"; exits 0 when all
 # passed, 1 when one failed, 77 (skipped) when MinGW-w64, Wine or the
 # programs are missing.
@@ -38,6 +41,7 @@ fi
 source "$(dirname "$0")/wine-common.sh"
 report_exe="$(windows_program brelvon-report)"
 checks_exe="$(windows_program brelvon-windows-checks)"
+brelvon_exe="$(windows_program brelvon)"
 
 # --- a Wine prefix of our own, without a display ---------------------------
 unset DISPLAY WAYLAND_DISPLAY
@@ -205,5 +209,27 @@ cp "$drive_file" "$unicode_file"
 run_wine en_US.UTF-8 "$report_exe" --drives "$unicode_file" -Cd1 | tr -d '\r' >"$work/unicode.txt"
 LC_ALL=en_US.UTF-8 "$linux_report" --drives "$drive_file" -Cd1 | tr -d '\r' >"$work/linux.txt"
 check "brelvon-report.exe reads a drive file named outside the ANSI code page" cmp -s "$work/unicode.txt" "$work/linux.txt"
+
+# What Notepad's "Unicode" writes: UTF-16 LE after a byte-order mark.
+{ printf '\xFF\xFE'; iconv -f UTF-8 -t UTF-16LE "$drive_file"; } >"$work/utf16.json"
+run_wine en_US.UTF-8 "$report_exe" --drives "$work/utf16.json" -Cd1 | tr -d '\r' >"$work/utf16.txt"
+check "brelvon-report.exe reads a UTF-16 drive file" cmp -s "$work/utf16.txt" "$work/linux.txt"
+
+# shellcheck source=../drive-files/hostile-drive-files.sh
+source "$(dirname "$0")/../drive-files/hostile-drive-files.sh"
+while IFS=$'\t' read -r file expected windows_expected; do
+    expected="${windows_expected:-$expected}"
+    for program in "$report_exe" "$brelvon_exe"; do
+        name="$(basename "$program" .exe)"
+        run_wine en_US.UTF-8 "$program" --drives "$file" >"$work/hostile.out"
+        status=$?
+        message="$(our_stderr | tr -d '\r')"
+        if [ "$status" -eq 2 ] && [ ! -s "$work/hostile.out" ] && [ "$message" = "$name: $expected" ]; then
+            pass "$name.exe: $expected"
+        else
+            fail "$name.exe --drives $file: status $status" "$(head -c 400 <<<"$message" | cat -A)"
+        fi
+    done
+done < <(hostile_drive_files "$work/hostile")
 
 finish

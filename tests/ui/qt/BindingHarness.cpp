@@ -5,6 +5,7 @@
 #include "ui/qt/WindowStyle.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QTest>
 
@@ -27,7 +28,11 @@ BindingHarness::BindingHarness(const std::string& switches, std::vector<DriveRec
 
 std::vector<DriveRecord> BindingHarness::DrivesOf(const std::string& drivesFile)
 {
-    return LoadDriveFile(std::string(BRELVON_SAMPLE_DATA) + "/" + drivesFile);
+    const std::string path = std::string(BRELVON_SAMPLE_DATA) + "/" + drivesFile;
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) throw std::runtime_error(path + ": cannot be read");
+    const QByteArray bytes = file.readAll();
+    return ParseDriveFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), path);
 }
 
 void BindingHarness::MachineChanged(std::vector<DriveRecord> drives)
