@@ -56,11 +56,12 @@ bool Write(const std::string& text, bool error)
     return true;
 }
 
-// Text for whoever started the program: written (see Write), else in a message box.
+// Text for whoever started the program: written (see Write), else in a
+// message box that fits the screen.
 void Tell(const std::string& text, bool error)
 {
     if (Write(text, error)) return;
-    ::MessageBoxW(nullptr, brelvon::WideFromUtf8(text).c_str(), L"Brelvon",
+    ::MessageBoxW(nullptr, brelvon::WideFromUtf8(brelvon::FitForMessageBox(text)).c_str(), L"Brelvon",
                   MB_OK | (error ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 

@@ -1,8 +1,11 @@
 #include "startup/WindowProgram.h"
 
+#include "text/TextCleaning.h"
+
 #include <algorithm>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace brelvon {
 
@@ -120,6 +123,41 @@ bool TakeQuitAfterShown(std::vector<std::string>& arguments)
     if (found == arguments.end()) return false;
     arguments.erase(found);
     return true;
+}
+
+std::string FitForMessageBox(std::string_view text, std::size_t columns, std::size_t lines)
+{
+    std::vector<std::string_view> fitted;
+    bool more = false;
+    while (!text.empty() && !more) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        do {
+            if (fitted.size() == lines) {
+                more = true;
+                break;
+            }
+            std::string_view piece = Utf8Prefix(line, columns);
+            if (piece.size() < line.size()) {
+                const std::size_t space = piece.rfind(' ');
+                if (space != std::string_view::npos && Utf8Length(piece.substr(0, space)) >= columns / 2) {
+                    piece = piece.substr(0, space + 1);
+                }
+            }
+            fitted.push_back(piece);
+            line.remove_prefix(piece.size());
+        } while (!line.empty());
+    }
+    std::string result;
+    for (std::size_t i = 0; i < fitted.size(); ++i) {
+        std::string_view line = fitted[i];
+        if (i + 1 == fitted.size() && more) line = Utf8Prefix(line, columns - 1);
+        result.append(line);
+        if (i + 1 < fitted.size()) result.push_back('\n');
+    }
+    if (more) result.append("\u2026");
+    return result;
 }
 
 }  // namespace brelvon

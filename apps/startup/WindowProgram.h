@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace brelvon {
@@ -24,5 +26,12 @@ inline constexpr int BadUsageStatus = 2;
 // paint (so that start-up can be timed; not in the help) out of `arguments`,
 // the program's path first. Returns whether it was there.
 [[nodiscard]] bool TakeQuitAfterShown(std::vector<std::string>& arguments);
+
+// Text for a message box, which Windows makes as wide as the longest line and
+// as tall as all the lines, its button off the screen for a long one: every
+// line broken to at most `columns` characters (at the last space when there is
+// one in the second half, else within a word), and at most `lines` lines, the
+// last cut with "…" when there were more.
+[[nodiscard]] std::string FitForMessageBox(std::string_view text, std::size_t columns = 80, std::size_t lines = 32);
 
 }  // namespace brelvon
