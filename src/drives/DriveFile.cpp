@@ -20,6 +20,9 @@ constexpr std::array<std::string_view, 6> TypeNames{"unknown", "removable", "fix
     throw DriveFileError(where + ": " + problem);
 }
 
+// The parser's own words are never longer than this, a quoted piece of text included.
+constexpr std::size_t LongestParseMessage = 200;
+
 // A bad value as a message quotes it: its JSON, short and on one line.
 std::string Quoted(const json& value) { return QuoteForMessage(value.dump(), QuotedValueCharacters); }
 
@@ -78,8 +81,9 @@ NotReadyReason ReadReason(const json& drive, const std::string& where)
 
 // The parser's message without its code and position ("[json.exception...]
 // parse error at line 1, column 8: syntax error while parsing value - "),
-// which the caller words itself. The text it quotes last ("last read: '…'",
-// "number overflow parsing '…'") may be the rest of the file: it is cut short.
+// which the caller words itself. The text it quotes ("last read: '…'" before
+// an optional "; expected string literal", "number overflow parsing '…'") may
+// be the rest of the file: it is cut short, and so is the whole.
 std::string PlainParseMessage(const std::string& message)
 {
     std::string plain = message;
@@ -94,13 +98,20 @@ std::string PlainParseMessage(const std::string& message)
     }
     for (const std::string_view opening : {"last read: '", "parsing '"}) {
         const auto quote = plain.find(opening);
-        if (quote == std::string::npos || plain.back() != '\'') continue;
+        if (quote == std::string::npos) continue;
         const std::size_t from = quote + opening.size();
-        const std::size_t length = plain.size() >= from + 1 ? plain.size() - from - 1 : 0;
-        plain = plain.substr(0, from) + QuoteForMessage(plain.substr(from, length), QuotedValueCharacters) + "'";
+        // What follows the quoted text: the end, or what the parser expected
+        // instead (a short name such as "'[', '{', or a literal").
+        constexpr std::size_t LongestExpected = 40;
+        std::size_t to = plain.rfind("'; expected ");
+        if (to == std::string::npos || to < from || plain.size() - to > LongestExpected) {
+            to = plain.back() == '\'' ? plain.size() - 1 : plain.size();
+        }
+        plain = plain.substr(0, from) + QuoteForMessage(plain.substr(from, to - from), QuotedValueCharacters) +
+                plain.substr(to);
         break;
     }
-    return QuoteForMessage(plain);
+    return QuoteForMessage(plain, LongestParseMessage);
 }
 
 // Line and column (both from 1) of the byte at `offset` (from 1) of `text`.
