@@ -466,9 +466,10 @@ std::vector<ClassifiedDrive> ClassifyDrives(const MachineFacts& facts)
     // or one inside it. A volume mounted first where users look stays listed
     // whatever is mounted of it later in a system tree.
     const auto onlySecondMounts = [&](const FileSystemKey& key, const Group& group) {
-        const auto [first, last] = leftOut.equal_range(key);
+        // Not a structured binding: clang before 16 cannot capture one (the fuzz build).
+        const auto removedMounts = leftOut.equal_range(key);
         return std::all_of(group.Members.begin(), group.Members.end(), [&](std::size_t member) {
-            return std::any_of(first, last, [&](const auto& removed) {
+            return std::any_of(removedMounts.first, removedMounts.second, [&](const auto& removed) {
                 return removed.second < member && RootWithin(entries[member].Root, entries[removed.second].Root);
             });
         });
