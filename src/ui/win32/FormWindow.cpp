@@ -132,6 +132,13 @@ LRESULT CALLBACK FormWindow::TextBoxProcedure(HWND textBox, UINT message, WPARAM
         }
     }
     const LRESULT result = ::DefSubclassProc(textBox, message, wParam, lParam);
+    if (message == WM_KILLFOCUS && !self->closing_) {
+        // A cell left behind shows its text from the start again, wherever
+        // the caret had scrolled it: nothing stays cut until the next click.
+        if (const Bound* bound = self->BoundOf(textBox); bound != nullptr && bound->Shown().Locked) {
+            ::SendMessageW(textBox, EM_SETSEL, 0, 0);
+        }
+    }
     if (message == WM_LBUTTONDBLCLK && !self->closing_) {
         try {
             self->DoubleClickControl(self->NameOf(textBox));

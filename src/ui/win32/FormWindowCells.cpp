@@ -40,8 +40,14 @@ bool FormWindow::CopyWhole(HWND textBox) const
 std::unordered_map<const Control*, CellLook> FormWindow::CellLooks()
 {
     CellFitter fitter(gdi_, dpi_);
-    // What a text box's edges and margins leave of its width for the text.
-    const int edges = 2 * (MetricFor(SM_CXEDGE, dpi_) + ::MulDiv(TextBoxMargin, dpi_, StandardDpi));
+    // What a text box's edges and margins leave of its width for the text,
+    // less the caret's width: a text that reaches the last pixel puts the
+    // caret past it when Tab selects it, and the box scrolls its first
+    // characters out of view.
+    DWORD caret = 1;
+    ::SystemParametersInfoW(SPI_GETCARETWIDTH, 0, &caret, 0);
+    const int edges =
+        2 * (MetricFor(SM_CXEDGE, dpi_) + ::MulDiv(TextBoxMargin, dpi_, StandardDpi)) + static_cast<int>(caret);
     std::map<std::string, std::vector<CellFitter::ColumnCell>> columns;
     std::unordered_map<const Control*, CellLook> looks;
     form_.ForEachControl([&](const Control& control) {

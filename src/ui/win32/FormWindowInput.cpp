@@ -60,7 +60,11 @@ void FormWindow::MoveFocus(int step)
     const RaisedFlag moving(movingFocus_);
     ::SetFocus(target.Window.get());
     // As a dialog does: the whole text of a box reached by Tab is selected.
-    if (target.Shown().Kind == ControlKind::TextBox) ::SendMessageW(target.Window.get(), EM_SETSEL, 0, -1);
+    // A cell keeps the caret at its start, so that its first digits stay in view.
+    if (target.Shown().Kind == ControlKind::TextBox) {
+        const auto length = static_cast<WPARAM>(::GetWindowTextLengthW(target.Window.get()));
+        ::SendMessageW(target.Window.get(), EM_SETSEL, target.Shown().Locked ? length : 0, target.Shown().Locked ? 0 : -1);
+    }
     // A cell reached with the keyboard scrolls into view.
     if (target.InBand) ScrollIntoView(target.Window.get());
 }
