@@ -5,7 +5,6 @@
 #include "ui/shared/Ellipsis.h"
 #include "ui/shared/FaceSpaces.h"
 #include "ui/shared/ShownText.h"
-#include "ui/shared/TextFit.h"
 
 #include <algorithm>
 
@@ -18,10 +17,12 @@ HFONT CellFitter::FontAt(const Control& cell, double pointSize)
     return gdi_.Font(cell.FontName, pointSize, cell.FontBold, cell.FontItalic, dpi_);
 }
 
-std::string CellFitter::TextIn(const Control& cell, HFONT font)
+std::string CellFitter::TextIn(const Control& cell, HFONT font) { return InFace(TextToShow(cell, ShownText(cell)), font); }
+
+std::string CellFitter::InFace(const std::string& text, HFONT font)
 {
     const SelectedObject selected(dc_.get(), font);
-    return WithSpacesTheFaceHas(TextToShow(cell, ShownText(cell)), [this](char32_t code) {
+    return WithSpacesTheFaceHas(text, [this](char32_t code) {
         if (code > 0xFFFF) return false;
         const wchar_t character = static_cast<wchar_t>(code);
         WORD glyph = 0;
@@ -46,31 +47,37 @@ CellLook CellFitter::Elided(const Control& cell, int available)
     const std::string shown =
         ElideToFit(whole, [&](const std::string& text) { return Width(font, text) <= available; });
     if (shown == whole) whole.clear();
-    return {font, WideFromUtf8(shown), std::move(whole)};
+    return {font, WideFromUtf8(shown), std::move(whole), {}};
 }
 
 std::vector<CellLook> CellFitter::Column(const std::vector<ColumnCell>& cells)
 {
     if (cells.empty()) return {};
-    double columnSize = cells.front().Cell->FontSize;
     int available = cells.front().Available;
+    std::vector<ColumnCellTexts> texts;
+    texts.reserve(cells.size());
     for (const ColumnCell& cell : cells) {
-        columnSize = std::min(columnSize, cell.Cell->FontSize);
         available = std::min(available, cell.Available);
+        ColumnCellTexts forms{cell.Cell->FontSize, {TextToShow(*cell.Cell, ShownText(*cell.Cell))}};
+        if (cell.Forms) forms.Texts.insert(forms.Texts.end(), cell.Forms->Shorter.begin(), cell.Forms->Shorter.end());
+        texts.push_back(std::move(forms));
     }
-    const double size = FittingPointSize(columnSize, available, [&](double pointSize) {
-        int widest = 0;
-        for (const ColumnCell& cell : cells) {
-            HFONT font = FontAt(*cell.Cell, pointSize);
-            widest = std::max(widest, Width(font, TextIn(*cell.Cell, font)));
-        }
-        return static_cast<double>(widest);
+    const ColumnFit fit = FitColumn(texts, available, [&](std::size_t i, const std::string& text, double pointSize) {
+        HFONT font = FontAt(*cells[i].Cell, pointSize);
+        return static_cast<double>(Width(font, InFace(text, font)));
     });
     std::vector<CellLook> looks;
     looks.reserve(cells.size());
-    for (const ColumnCell& cell : cells) {
-        HFONT font = FontAt(*cell.Cell, std::min(size, cell.Cell->FontSize));
-        looks.push_back({font, WideFromUtf8(TextIn(*cell.Cell, font)), {}});
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const Control& cell = *cells[i].Cell;
+        HFONT font = FontAt(cell, std::min(fit.PointSize, cell.FontSize));
+        const std::size_t chosen = fit.Chosen[i];
+        CellLook look{font, WideFromUtf8(InFace(texts[i].Texts[chosen], font)), {}, {}};
+        if (chosen != 0) {
+            look.Whole = InFace(texts[i].Texts.front(), font);
+            look.Exact = cells[i].Forms->Exact;
+        }
+        looks.push_back(std::move(look));
     }
     return looks;
 }

@@ -52,10 +52,4 @@ bool NeedsNewWindow(const Control& applied, const Control& control)
            DrawnButton(applied) != DrawnButton(control);
 }
 
-bool LowerFirst(const Control& a, const Control& b)
-{
-    if (a.Stacking != b.Stacking) return a.Stacking > b.Stacking;
-    return a.Index > b.Index;
-}
-
 }  // namespace brelvon

@@ -29,7 +29,4 @@ struct ChildClass {
 // needs a new one.
 [[nodiscard]] bool NeedsNewWindow(const Control& applied, const Control& control);
 
-// Lowest in the model's stacking first; among equals, the higher index lies lower.
-[[nodiscard]] bool LowerFirst(const Control& a, const Control& b);
-
 }  // namespace brelvon

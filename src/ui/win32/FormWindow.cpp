@@ -120,12 +120,15 @@ LRESULT CALLBACK FormWindow::TextBoxProcedure(HWND textBox, UINT message, WPARAM
 {
     auto* self = reinterpret_cast<FormWindow*>(data);
     if (message == WM_NCDESTROY) ::RemoveWindowSubclass(textBox, &FormWindow::TextBoxProcedure, TextBoxSubclassId);
+    // The edge around a text box is its own too: a click there gives it the
+    // focus, as a click inside does, rather than going nowhere.
+    if (message == WM_NCLBUTTONDOWN && !self->closing_ && ::GetFocus() != textBox) ::SetFocus(textBox);
     // A one-line text box keeps the wheel to itself on some systems: it scrolls the rows.
     if (message == WM_MOUSEWHEEL && !self->closing_) return ::SendMessageW(self->Window(), message, wParam, lParam);
     // Ctrl+C and the box's menu both copy through WM_COPY.
     if (message == WM_COPY && !self->closing_) {
         try {
-            if (self->CopyWhole(textBox)) return 0;
+            if (self->CopyCell(textBox)) return 0;
         } catch (...) {
             KeepEscapedError(std::current_exception());
             return 0;
@@ -227,7 +230,7 @@ bool FormWindow::HandleSurface(HWND surface, UINT message, WPARAM wParam, LPARAM
                 if (child == nullptr && reinterpret_cast<UINT_PTR>(&candidate) == id) bound = &candidate;
             }
             const Control* control = bound != nullptr ? form_.Find(bound->Name) : nullptr;
-            return control != nullptr ? options_.ToolTip(*control) : std::string();
+            return control != nullptr ? TipOf(*bound, *control) : std::string();
         });
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:

@@ -2,6 +2,7 @@
 
 #include "model/Control.h"
 #include "model/Form.h"
+#include "ui/shared/ColumnFit.h"
 #include "ui/shared/MirroredControl.h"
 #include "ui/shared/ScrollBand.h"
 #include "ui/shared/WindowHandlers.h"
@@ -36,6 +37,9 @@ struct FormWindowOptions {
     // The controls that make the band which scrolls when the window is taller
     // than the screen (see FitBandToScreen); none when not given.
     std::function<bool(const Control&)> Scrolls;
+    // A size cell's number in larger units, for a cell whose digits would not
+    // fit even at the smallest size (see FitColumn); none when not given.
+    std::function<std::optional<SizeForms>(const Control&)> ShorterForms;
 };
 
 // One window of the model shown as a real Win32 window. Sync() makes it show
@@ -49,8 +53,10 @@ struct FormWindowOptions {
 // whole text as CellOverflow says.
 //
 // Labels, lines and picture boxes are drawn on their container (the window,
-// a frame or the band), lowest in the model's stacking first, all below the
-// child windows, so that transparent labels show what lies under them.
+// a frame or the band), lowest first as LiesBeneath says (captions and lines
+// beneath picture boxes), all below the child windows, so that transparent
+// labels show what lies under them and a caption never takes a click that
+// lands on a control with a window.
 //
 // A window too tall for its screen's work area gets that height: the
 // controls of the scrolling band lie in a child window with a scroll bar
@@ -112,7 +118,8 @@ private:
         int FitWidth = 0;           // see SharedFitWidths; 0 for the label's own width
         bool InBand = false;        // lies in the scrolling band
         HFONT ShownFont = nullptr;  // the font last given to its child window
-        std::string Whole;          // a text box cut to fit: the text it shows cut (CellLook::Whole)
+        std::string Whole;          // a text box cut or shortened to fit: its own text (CellLook::Whole)
+        std::string Exact;          // a number shown in a larger unit: its exact figure, for its tool tip
         bool HasTip = false;        // a tool tip is registered for it
         std::uint64_t MadeIn = 0;   // the Sync that made its child window
         std::uint64_t SeenIn = 0;   // the Sync that last found its control
@@ -169,6 +176,8 @@ private:
     void ApplyPainted(Bound& bound, const Control& control, const ControlChanges& changes, const std::optional<RECT>& was,
                       int fitWidth, bool placeAgain);
     void ApplyTip(Bound& bound, const Control& control);
+    // A control's tool tip: what the options say, and the exact figure of a number shown in a larger unit.
+    [[nodiscard]] std::string TipOf(const Bound& bound, const Control& control) const;
     void SetFont(Bound& bound, const Control& control, HFONT font);
     // What each locked text box shows, as CellOverflow says, by control.
     [[nodiscard]] std::unordered_map<const Control*, CellLook> CellLooks();
@@ -178,9 +187,11 @@ private:
     void MoveFocus(int step);
     void ClickControl(const std::string& name);
     void DoubleClickControl(const std::string& name);
-    // Copies the selection of a text box cut to fit as the whole text has it
-    // (WholeOfShownRange); false for a box shown whole, which copies itself.
-    [[nodiscard]] bool CopyWhole(HWND textBox) const;
+    // Copies from a cell (a locked text box) what CopiedCell says: the
+    // selection, or the whole cell when nothing is selected, a cut cell as
+    // its whole text has it, without padding; false for a box that is not a
+    // cell, which copies itself.
+    [[nodiscard]] bool CopyCell(HWND textBox) const;
     void UpdateIcons();
     [[nodiscard]] Bound* BoundOf(HWND window);
     [[nodiscard]] const Bound* BoundOf(HWND window) const;

@@ -18,19 +18,21 @@ namespace brelvon {
 
 using namespace form_window;
 
-bool FormWindow::CopyWhole(HWND textBox) const
+bool FormWindow::CopyCell(HWND textBox) const
 {
     const Bound* bound = BoundOf(textBox);
-    if (bound == nullptr || bound->Whole.empty()) return false;
+    if (bound == nullptr || !bound->Shown().Locked) return false;
     DWORD start = 0;
     DWORD end = 0;
     ::SendMessageW(textBox, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const std::wstring shown = WindowText(textBox);
-    end = std::min<DWORD>(end, static_cast<DWORD>(shown.size()));
+    const std::wstring shownWide = WindowText(textBox);
+    end = std::min<DWORD>(end, static_cast<DWORD>(shownWide.size()));
     start = std::min(start, end);
-    if (start == end) return true;  // nothing selected: nothing to copy, as the box itself does
+    const std::string shown = Utf8FromWide(shownWide);
+    const std::string copied = CopiedCell(bound->Whole.empty() ? shown : bound->Whole, shown, start, end);
+    if (copied.empty()) return true;  // a blank cell: nothing to copy
     try {
-        Win32Clipboard().SetText(WholeOfShownSelection(bound->Whole, Utf8FromWide(shown), start, end));
+        Win32Clipboard().SetText(copied);
     } catch (const PlatformError&) {
         // A clipboard another program holds: the copy is lost, as the box's own would be.
     }
@@ -55,7 +57,8 @@ std::unordered_map<const Control*, CellLook> FormWindow::CellLooks()
         if (overflow == CellOverflow::Scroll) return;
         const int available = TwipsToPixels(control.Width, dpi_) - edges;
         if (overflow == CellOverflow::ShrinkColumn) {
-            columns[control.Name].push_back({&control, available});
+            columns[control.Name].push_back(
+                {&control, available, options_.ShorterForms ? options_.ShorterForms(control) : std::nullopt});
         } else {
             looks.emplace(&control, fitter.Elided(control, available));
         }

@@ -137,9 +137,11 @@ const FormWindow::Bound* FormWindow::LabelAt(HWND surface, POINT point) const
     if (drawn == painted_.end()) return nullptr;
     for (auto bound = drawn->second.rbegin(); bound != drawn->second.rend(); ++bound) {
         const Control& control = (*bound)->Shown();
-        if (control.Kind != ControlKind::Label || !control.Visible) continue;
+        if (!control.Visible || (control.Kind != ControlKind::Label && control.Kind != ControlKind::PictureBox)) continue;
         const RECT area = PlaceOf(**bound, control);
-        if (::PtInRect(&area, point)) return *bound;
+        if (!::PtInRect(&area, point)) continue;
+        // A picture box lies above every caption, as a window does, and takes its clicks.
+        return control.Kind == ControlKind::Label ? *bound : nullptr;
     }
     return nullptr;
 }

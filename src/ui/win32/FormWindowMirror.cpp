@@ -5,6 +5,7 @@
 #include "os/windows/WideText.h"
 #include "ui/shared/FitWidths.h"
 #include "ui/shared/ShownText.h"
+#include "ui/shared/Stacking.h"
 #include "ui/win32/ChildWindows.h"
 #include "ui/win32/FormWindowParts.h"
 #include "ui/win32/WindowDpi.h"
@@ -61,7 +62,7 @@ void FormWindow::Sync()
     std::sort(unmade.begin(), unmade.end(), [](const auto& a, const auto& b) {
         const bool aInFrame = a.second->Container != nullptr;
         const bool bInFrame = b.second->Container != nullptr;
-        return aInFrame != bInFrame ? bInFrame : LowerFirst(*b.second, *a.second);
+        return aInFrame != bInFrame ? bInFrame : LiesBeneath(*b.second, *a.second);
     });
     const std::unordered_map<const Control*, CellLook> looks = CellLooks();
     const auto lookOf = [&looks](const Control& control) {
@@ -86,6 +87,7 @@ void FormWindow::Sync()
         const CellLook* look = lookOf(control);
         if (Apply(bound, control, fit != fitWidths.end() ? fit->second : 0, look, placeAgain)) reorder = true;
         bound.Whole = look != nullptr ? look->Whole : std::string();
+        bound.Exact = look != nullptr ? look->Exact : std::string();
         ApplyTip(bound, control);
     });
 
@@ -303,10 +305,17 @@ void FormWindow::ApplyPainted(Bound& bound, const Control& control, const Contro
     }
 }
 
+std::string FormWindow::TipOf(const Bound& bound, const Control& control) const
+{
+    std::string tip = options_.ToolTip ? options_.ToolTip(control) : std::string();
+    if (!bound.Exact.empty()) tip += (tip.empty() ? "" : "\n") + bound.Exact;
+    return tip;
+}
+
 void FormWindow::ApplyTip(Bound& bound, const Control& control)
 {
     if (!tips_) return;
-    const bool wanted = !options_.ToolTip(control).empty();
+    const bool wanted = !TipOf(bound, control).empty();
     if (bound.Window) {
         if (wanted && !bound.HasTip) tips_->AddWindow(bound.Window.get());
         if (!wanted && bound.HasTip) tips_->RemoveWindow(bound.Window.get());
@@ -326,7 +335,7 @@ void FormWindow::Restack()
     for (const auto& [name, bound] : bound_) {
         (bound.Window ? children[bound.Surface] : painted_[bound.Surface]).push_back(&bound);
     }
-    const auto lowerFirst = [](const Bound* a, const Bound* b) { return LowerFirst(a->Shown(), b->Shown()); };
+    const auto lowerFirst = [](const Bound* a, const Bound* b) { return LiesBeneath(a->Shown(), b->Shown()); };
     for (auto& [surface, drawn] : painted_) std::sort(drawn.begin(), drawn.end(), lowerFirst);
     // The band goes under the others first: child windows made after it lie
     // below it, and the walk below would otherwise move every one of them.
