@@ -280,15 +280,20 @@ if [ "$mode" = window ]; then
         fail "a window taller than the screen fits it" "$(cat "$work/window.err")"
     fi
 
-    # A label too long for its cell shows cut; copying the cell copies it whole.
+    # A label too long for its cell shows cut; copying the cell copies it
+    # whole, without the blanks that pad it; with nothing selected, Ctrl+C
+    # copies the whole cell.
     drives="$source_dir/data/screenshot-drives.json"
     if start_window en_US.UTF-8 --drives "$drives" -Cd1 -Rd1 -Nd1; then
         label="$(jq -r '.controls | to_entries[] | select(.value.Kind == "TextBox")
             | select(.value.Text | startswith(" HOLIDAY")) | .key' "$snapshot" | head -n 1)"
-        whole="$(jq -r --arg name "$label" '.controls[$name].Text' "$snapshot")"
+        unpadded() { jq -r --arg name "$1" '.controls[$name].Text | sub("^ +"; "") | sub(" +$"; "")' "$snapshot"; }
         click "$label"
         copy ctrl+a ctrl+c
-        check "Ctrl+C on a cut label copies the whole label" test "$(cat "$copied")" = "$whole"
+        check "Ctrl+C on a cut label copies the whole label" test "$(cat "$copied")" = "$(unpadded "$label")"
+        click "Text3(1)"
+        copy ctrl+c
+        check "Ctrl+C in a cell with nothing selected copies the cell" test "$(cat "$copied")" = "$(unpadded "Text3(1)")"
         close_window
     else
         fail "Ctrl+C on a cut label copies the whole label" "$(cat "$work/window.err")"
