@@ -10,12 +10,13 @@
 #
 # The programs run in interleaved rounds, each round running every program
 # once in turn, so that a machine whose speed drifts moves all of them alike.
-# Peak memory is measured afterwards, in rounds of its own under /usr/bin/time.
+# Peak memory and processor time (less moved by other work on the machine than
+# the time on the clock) are measured afterwards, in rounds of their own.
 # The load average is printed before and after.
 #
 #   bench/startup-vs-bare-wine.sh BUILD_WINDOWS_DIR [DRIVE_FILE]
 #   (the build of `cmake --preset windows`; default drive file: data/sample-drives.json)
-#   BENCH_ROUNDS (default 30) sets the timed rounds, BENCH_RSS_ROUNDS (default 5) those for memory.
+#   BENCH_ROUNDS (default 30) sets the timed rounds, BENCH_RSS_ROUNDS (default 5) those for memory and processor time.
 set -euo pipefail
 source "$(dirname "$0")/startup-rounds.sh"
 
@@ -37,7 +38,7 @@ build=$(cd "${1:?usage: startup-vs-bare-wine.sh BUILD_WINDOWS_DIR [DRIVE_FILE]}"
 drives=${2:-$here/data/sample-drives.json}
 rounds=${BENCH_ROUNDS:-30}
 rssRounds=${BENCH_RSS_ROUNDS:-5}
-for tool in xvfb-run /usr/bin/time; do
+for tool in xvfb-run python3; do
     command -v "$tool" >/dev/null || { echo "startup-vs-bare-wine.sh: $tool is not installed" >&2; exit 2; }
 done
 wine=""

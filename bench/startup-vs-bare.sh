@@ -10,12 +10,13 @@
 #
 # The programs run in interleaved rounds, each round running every program
 # once in turn, so that a machine whose speed drifts (other work on it) moves
-# all of them alike; the medians of the rounds are compared. Peak memory is
-# measured afterwards, in rounds of its own under /usr/bin/time. The load
+# all of them alike; the medians of the rounds are compared. Peak memory and
+# processor time (less moved by other work on the machine than the time on
+# the clock) are measured afterwards, in rounds of their own. The load
 # average is printed before and after: figures taken under load are noisy.
 #
 #   bench/startup-vs-bare.sh BUILD_DIR [DRIVE_FILE]   (default: data/sample-drives.json)
-#   BENCH_ROUNDS (default 60) sets the timed rounds, BENCH_RSS_ROUNDS (default 10) those for memory.
+#   BENCH_ROUNDS (default 60) sets the timed rounds, BENCH_RSS_ROUNDS (default 10) those for memory and processor time.
 set -euo pipefail
 source "$(dirname "$0")/startup-rounds.sh"
 
@@ -37,7 +38,7 @@ build=$(cd "${1:?usage: startup-vs-bare.sh BUILD_DIR [DRIVE_FILE]}" && pwd)
 drives=${2:-$here/data/sample-drives.json}
 rounds=${BENCH_ROUNDS:-60}
 rssRounds=${BENCH_RSS_ROUNDS:-10}
-for tool in xvfb-run /usr/bin/time; do
+for tool in xvfb-run python3; do
     command -v "$tool" >/dev/null || { echo "startup-vs-bare.sh: $tool is not installed" >&2; exit 2; }
 done
 for program in brelvon brelvon_bench_hand_window brelvon_bench_bare_window; do
