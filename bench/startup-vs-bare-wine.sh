@@ -16,7 +16,7 @@
 #
 #   bench/startup-vs-bare-wine.sh BUILD_WINDOWS_DIR [DRIVE_FILE]
 #   (the build of `cmake --preset windows`; default drive file: data/sample-drives.json)
-#   BENCH_ROUNDS (default 30) sets the timed rounds, BENCH_RSS_ROUNDS (default 5) those for memory and processor time.
+#   BENCH_ROUNDS (default 30) sets the timed rounds, BENCH_RSS_ROUNDS (default 15) those for memory and processor time.
 set -euo pipefail
 source "$(dirname "$0")/startup-rounds.sh"
 
@@ -37,7 +37,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:?usage: startup-vs-bare-wine.sh BUILD_WINDOWS_DIR [DRIVE_FILE]}" && pwd)
 drives=${2:-$here/data/sample-drives.json}
 rounds=${BENCH_ROUNDS:-30}
-rssRounds=${BENCH_RSS_ROUNDS:-5}
+rssRounds=${BENCH_RSS_ROUNDS:-15}
 for tool in xvfb-run python3; do
     command -v "$tool" >/dev/null || { echo "startup-vs-bare-wine.sh: $tool is not installed" >&2; exit 2; }
 done
