@@ -120,9 +120,12 @@ LRESULT CALLBACK FormWindow::TextBoxProcedure(HWND textBox, UINT message, WPARAM
 {
     auto* self = reinterpret_cast<FormWindow*>(data);
     if (message == WM_NCDESTROY) ::RemoveWindowSubclass(textBox, &FormWindow::TextBoxProcedure, TextBoxSubclassId);
-    // The edge around a text box is its own too: a click there gives it the
-    // focus, as a click inside does, rather than going nowhere.
-    if (message == WM_NCLBUTTONDOWN && !self->closing_ && ::GetFocus() != textBox) ::SetFocus(textBox);
+    // The edge around a text box is its own too: a click there is a click
+    // inside, which gives it the focus, rather than one that goes nowhere.
+    if (message == WM_NCHITTEST && !self->closing_) {
+        const LRESULT hit = ::DefSubclassProc(textBox, message, wParam, lParam);
+        return hit == HTNOWHERE || hit == HTBORDER || hit == HTTRANSPARENT ? HTCLIENT : hit;
+    }
     // A one-line text box keeps the wheel to itself on some systems: it scrolls the rows.
     if (message == WM_MOUSEWHEEL && !self->closing_) return ::SendMessageW(self->Window(), message, wParam, lParam);
     // Ctrl+C and the box's menu both copy through WM_COPY.
