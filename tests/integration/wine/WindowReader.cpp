@@ -7,6 +7,7 @@
 // reads the top-level window whose title begins with TITLE and prints, one
 // line each, tab-separated, in UTF-8:
 //   client WIDTH HEIGHT    its client area in pixels
+//   origin X Y             where its client area begins on the screen
 //   edit TEXT              each visible text box
 //   check TEXT STATE       each visible check box: 0, 1, or 2 for grey
 //   option TEXT STATE      each visible option button: 0 or 1
@@ -19,11 +20,19 @@
 //   brelvon-window-reader --hold-clipboard SECONDS
 //
 // opens the clipboard, prints "held" and keeps it open for SECONDS.
+//
+//   brelvon-window-reader --grab TITLE FILE
+//
+// writes the pixels that the screen shows of that window's client area to
+// FILE, as a binary PPM: read from the screen, not painted for the purpose,
+// so that what a stale paint left is seen as the user sees it.
 #include "os/windows/WideText.h"
 
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -110,6 +119,57 @@ BOOL CALLBACK FindTitle(HWND window, LPARAM data)
     return TRUE;
 }
 
+// The window whose title begins with `title`; nullptr when none answers.
+HWND FindWindowTitled(const std::string& title)
+{
+    Search search{brelvon::WideFromUtf8(title)};
+    ::EnumWindows(FindTitle, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
+}
+
+bool Grab(HWND window, const char* file)
+{
+    RECT client{};
+    ::GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    const int width = client.right;
+    const int height = client.bottom;
+    if (width <= 0 || height <= 0) return false;
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ before = ::SelectObject(memory, bitmap);
+    const bool copied = ::BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY) != FALSE;
+    ::GdiFlush();
+    std::ofstream out(file, std::ios::binary);
+    out << "P6\n" << width << ' ' << height << "\n255\n";
+    const auto* pixels = static_cast<const unsigned char*>(bits);
+    std::vector<char> row(static_cast<std::size_t>(width) * 3);
+    for (int y = 0; y < height && copied; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned char* bgra = pixels + (static_cast<std::size_t>(y) * width + x) * 4;
+            row[static_cast<std::size_t>(x) * 3] = static_cast<char>(bgra[2]);
+            row[static_cast<std::size_t>(x) * 3 + 1] = static_cast<char>(bgra[1]);
+            row[static_cast<std::size_t>(x) * 3 + 2] = static_cast<char>(bgra[0]);
+        }
+        out.write(row.data(), static_cast<std::streamsize>(row.size()));
+    }
+    ::SelectObject(memory, before);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return copied && out.good();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -121,26 +181,31 @@ int main(int argc, char** argv)
         ::CloseClipboard();
         return 0;
     }
-    if (argc != 2) {
-        std::cerr << "usage: brelvon-window-reader TITLE | --hold-clipboard SECONDS\n";
+    const bool grab = argc == 4 && std::string(argv[1]) == "--grab";
+    if (argc != 2 && !grab) {
+        std::cerr << "usage: brelvon-window-reader TITLE | --hold-clipboard SECONDS | --grab TITLE FILE\n";
         return 2;
     }
-    Search search{brelvon::WideFromUtf8(argv[1])};
-    ::EnumWindows(FindTitle, reinterpret_cast<LPARAM>(&search));
-    if (search.Found == nullptr) {
-        std::cerr << "brelvon-window-reader: no window answers with a title beginning \"" << argv[1] << "\"\n";
+    const std::string title = argv[grab ? 2 : 1];
+    HWND found = FindWindowTitled(title);
+    if (found == nullptr) {
+        std::cerr << "brelvon-window-reader: no window answers with a title beginning \"" << title << "\"\n";
         return 1;
     }
+    if (grab) return Grab(found, argv[3]) ? 0 : 1;
     std::ios::sync_with_stdio(false);
     RECT client{};
-    ::GetClientRect(search.Found, &client);
+    ::GetClientRect(found, &client);
     std::cout << "client\t" << client.right << '\t' << client.bottom << '\n';
-    ::EnumChildWindows(search.Found, PrintChild, 0);
+    POINT origin{0, 0};
+    ::ClientToScreen(found, &origin);
+    std::cout << "origin\t" << origin.x << '\t' << origin.y << '\n';
+    ::EnumChildWindows(found, PrintChild, 0);
 
     GUITHREADINFO thread{};
     thread.cbSize = sizeof thread;
-    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(search.Found, nullptr), &thread) && thread.hwndFocus != nullptr &&
-        ::IsChild(search.Found, thread.hwndFocus)) {
+    if (::GetGUIThreadInfo(::GetWindowThreadProcessId(found, nullptr), &thread) && thread.hwndFocus != nullptr &&
+        ::IsChild(found, thread.hwndFocus)) {
         std::wstring text;
         TextOf(thread.hwndFocus, text);
         std::cout << "focus\t" << KindOf(thread.hwndFocus) << '\t' << brelvon::Utf8FromWide(text) << '\n';
