@@ -137,28 +137,6 @@ Qt::Alignment HorizontalAlignment(TextAlignment alignment)
     return Qt::AlignLeft;
 }
 
-bool FontChanged(const Control& applied, const Control& control)
-{
-    return applied.FontName != control.FontName || applied.FontSize != control.FontSize ||
-           applied.FontBold != control.FontBold || applied.FontItalic != control.FontItalic;
-}
-
-bool PlaceChanged(const Control& applied, const Control& control)
-{
-    return applied.Left != control.Left || applied.Top != control.Top || applied.Width != control.Width ||
-           applied.Height != control.Height;
-}
-
-bool EndsChanged(const Control& applied, const Control& control)
-{
-    return applied.X1 != control.X1 || applied.Y1 != control.Y1 || applied.X2 != control.X2 || applied.Y2 != control.Y2;
-}
-
-bool ColorsChanged(const Control& applied, const Control& control)
-{
-    return applied.BackColor != control.BackColor || applied.ForeColor != control.ForeColor;
-}
-
 void SetColors(QWidget& widget, QPalette::ColorRole backRole, QPalette::ColorRole foreRole, const Control& control)
 {
     QPalette palette = widget.palette();
@@ -243,8 +221,8 @@ void FormView::Sync()
     if (const int dpi = window_->logicalDpiX(); dpi != scale_.Dpi()) {
         // Another screen: every place and size is written anew.
         scale_ = TwipsScale(dpi);
-        windowFresh_ = true;
-        for (auto& [name, bound] : bound_) bound.Fresh = true;
+        windowMirror_.Forget();
+        for (auto& [name, bound] : bound_) bound.Mirror.Forget();
     }
 
     const AccessibleNames names(form_);
@@ -340,7 +318,6 @@ void FormView::Show()
     Place();
     shown_ = true;
     window_->setVisible(form_.Window.Visible);
-    appliedWindow_.Visible = form_.Window.Visible;
     MirrorFocus();
 }
 
@@ -482,20 +459,17 @@ void FormView::FitColumn(const std::vector<std::pair<const Control*, QLineEdit*>
 
 void FormView::ApplyWindow(const Control& window)
 {
-    const Control& applied = appliedWindow_;
-    const bool fresh = windowFresh_;
-    if (fresh || applied.Text != window.Text) window_->setWindowTitle(QString::fromStdString(window.Text));
+    const ControlChanges changes = windowMirror_.Take(window);
+    if (changes.Text) window_->setWindowTitle(QString::fromStdString(window.Text));
     const int height = band_ ? bandPlace_.Fit.ClientHeight : scale_.Pixels(form_.ClientAreaHeight());
     const QSize size(scale_.Pixels(form_.ClientAreaWidth()), height);
-    if (fresh || window_->minimumSize() != size || window_->maximumSize() != size) window_->setFixedSize(size);
-    if (fresh || applied.BackColor != window.BackColor) {
+    if (changes.Place || window_->minimumSize() != size || window_->maximumSize() != size) window_->setFixedSize(size);
+    if (changes.Colors) {
         QPalette palette = window_->palette();
         palette.setColor(QPalette::Window, ToQColor(window.BackColor));
         window_->setPalette(palette);
     }
-    if (shown_ && (fresh || applied.Visible != window.Visible)) window_->setVisible(window.Visible);
-    appliedWindow_ = window;
-    windowFresh_ = false;
+    if (shown_ && changes.Visible) window_->setVisible(window.Visible);
 }
 
 QWidget* FormView::CreateWidget(const Control& control, QWidget* parent)
@@ -555,32 +529,30 @@ QWidget* FormView::CreateWidget(const Control& control, QWidget* parent)
 
 bool FormView::Apply(Bound& bound, const Control& control, bool placeAgain)
 {
-    const Control& applied = bound.Applied;
-    const bool fresh = bound.Fresh;
+    const ControlChanges changes = bound.Mirror.Take(control);
     QWidget& widget = *bound.Widget;
-    const bool reorder = fresh || applied.Stacking != control.Stacking || applied.TabIndex != control.TabIndex ||
-                         applied.Index != control.Index;
+    const bool reorder = changes.Order;
 
     if (control.Kind == ControlKind::Line) {
         auto& line = static_cast<ModelLine&>(widget);
-        if (fresh || placeAgain || EndsChanged(applied, control)) {
+        if (changes.Place || placeAgain) {
             const QRect box = scale_.LineRect(control);
             line.setGeometry(PlaceOf(bound, control));
             line.SetEnds(QPoint(scale_.Pixels(control.X1), scale_.Pixels(control.Y1)) - box.topLeft(),
                          QPoint(scale_.Pixels(control.X2), scale_.Pixels(control.Y2)) - box.topLeft());
         }
-        if (fresh || applied.BorderColor != control.BorderColor) line.SetColor(ToQColor(control.BorderColor));
-    } else if (fresh || placeAgain || PlaceChanged(applied, control)) {
+        if (changes.Colors) line.SetColor(ToQColor(control.BorderColor));
+    } else if (changes.Place || placeAgain) {
         widget.setGeometry(PlaceOf(bound, control));
     }
-    if (fresh || applied.Enabled != control.Enabled) widget.setEnabled(control.Enabled);
-    if (fresh || applied.TabIndex != control.TabIndex) {
+    if (changes.Enabled) widget.setEnabled(control.Enabled);
+    if (changes.Order) {
         widget.setFocusPolicy(control.TakesFocus() ? Qt::StrongFocus : Qt::NoFocus);
     }
-    const bool fontChanged = fresh || FontChanged(applied, control);
+    const bool fontChanged = changes.Font;
     if (fontChanged && control.Kind != ControlKind::Line) widget.setFont(FontFor(control));
-    const bool textChanged = fresh || applied.Text != control.Text || applied.FontName != control.FontName;
-    const bool colorsChanged = fresh || ColorsChanged(applied, control);
+    const bool textChanged = changes.Text;
+    const bool colorsChanged = changes.Colors;
 
     switch (control.Kind) {
     case ControlKind::Label: {
@@ -599,15 +571,15 @@ bool FormView::Apply(Bound& bound, const Control& control, bool placeAgain)
     }
     case ControlKind::TextBox: {
         auto& edit = static_cast<QLineEdit&>(widget);
-        if (fresh || applied.MaxLength != control.MaxLength) {
+        if (changes.Typing) {
             edit.setMaxLength(control.MaxLength > 0 ? control.MaxLength : UnlimitedLength);
         }
-        if (fresh || applied.Locked != control.Locked) edit.setReadOnly(control.Locked);
+        if (changes.Typing) edit.setReadOnly(control.Locked);
         // Compared with the widget itself: the user may have typed into it.
         // Writing only a different text keeps the cursor where the user left it.
         // A locked box shows what FitCells makes of its text.
         if (const QString text = DisplayText(control); !control.Locked && edit.text() != text) edit.setText(text);
-        if (fresh || applied.Alignment != control.Alignment) {
+        if (changes.Look) {
             edit.setAlignment(HorizontalAlignment(control.Alignment) | Qt::AlignVCenter);
         }
         if (colorsChanged) SetColors(edit, QPalette::Base, QPalette::Text, control);
@@ -649,9 +621,7 @@ bool FormView::Apply(Bound& bound, const Control& control, bool placeAgain)
     }
 
     // Last, so that a control appears at its new place with its new look.
-    if (fresh || applied.Visible != control.Visible) widget.setVisible(control.Visible);
-    bound.Applied = control;
-    bound.Fresh = false;
+    if (changes.Visible) widget.setVisible(control.Visible);
     return reorder;
 }
 
@@ -666,12 +636,12 @@ void FormView::Restack()
     order.reserve(bound_.size());
     for (const auto& [name, bound] : bound_) order.push_back(&bound);
     std::sort(order.begin(), order.end(),
-              [](const Bound* a, const Bound* b) { return LiesBeneath(a->Applied, b->Applied); });
+              [](const Bound* a, const Bound* b) { return LiesBeneath(a->Shown(), b->Shown()); });
     // The band holds the rows' controls, windowed or not: it lies above the
     // window's own captions and beneath its windowed controls.
     bool bandRaised = false;
     for (const Bound* bound : order) {
-        if (band_ && !bandRaised && !IsWindowless(bound->Applied)) {
+        if (band_ && !bandRaised && !IsWindowless(bound->Shown())) {
             band_->raise();
             bandRaised = true;
         }
@@ -684,11 +654,11 @@ void FormView::ReorderFocusChain()
 {
     std::vector<const Bound*> order;
     for (const auto& [name, bound] : bound_) {
-        if (bound.Applied.TakesFocus()) order.push_back(&bound);
+        if (bound.Shown().TakesFocus()) order.push_back(&bound);
     }
     std::sort(order.begin(), order.end(), [](const Bound* a, const Bound* b) {
-        if (a->Applied.TabIndex != b->Applied.TabIndex) return a->Applied.TabIndex < b->Applied.TabIndex;
-        return a->Applied.Index < b->Applied.Index;
+        if (a->Shown().TabIndex != b->Shown().TabIndex) return a->Shown().TabIndex < b->Shown().TabIndex;
+        return a->Shown().Index < b->Shown().Index;
     });
     for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1]->Widget, order[i]->Widget);
 }

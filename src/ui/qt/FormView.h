@@ -5,6 +5,7 @@
 #include "ui/qt/FormWidget.h"
 #include "ui/qt/TwipsScale.h"
 #include "ui/shared/ColumnFit.h"
+#include "ui/shared/MirroredControl.h"
 #include "ui/shared/ScrollBand.h"
 #include "ui/shared/WindowHandlers.h"
 
@@ -88,12 +89,13 @@ private:
     struct Bound {
         QWidget* Widget = nullptr;
         QWidget* Parent = nullptr;
-        Control Applied;  // the properties as last written to the widget
+        MirroredControl Mirror;  // what was last written to the widget, and what changed since
         std::string AccessibleName;
         std::string ToolTip;
         bool InBand = false;       // lies in the scrolling band
-        bool Fresh = true;         // nothing written yet
         std::uint64_t SeenIn = 0;  // the Sync that last found its control
+
+        [[nodiscard]] const Control& Shown() const { return Mirror.Shown(); }
     };
     // Where the band lies and how it fits the screen, in pixels of the window.
     struct BandPlace {
@@ -127,8 +129,7 @@ private:
     QPointer<FormWidget> window_;
     TwipsScale scale_;
     std::unordered_map<std::string, Bound> bound_;
-    Control appliedWindow_;
-    bool windowFresh_ = true;
+    MirroredControl windowMirror_;
     bool shown_ = false;
     std::uint64_t sync_ = 0;
     std::string defaultButton_;
