@@ -14,7 +14,7 @@
 #
 #   run-wine-screen-tests.sh SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE [SEED]
 #
-# Takes the programs from the cross build (cross-build.sh). Prints "N passed,
+# Takes the programs from the Windows build (`cmake --preset windows`). Prints "N passed,
 # M failed"; exits 0 when all passed, 1 when one failed, 77 (skipped) with
 # the reason when a tool or the programs are missing. BRELVON_SHOTS=FOLDER
 # keeps every picture compared there.
@@ -40,7 +40,7 @@ source "$(dirname "$0")/wine-common.sh"
 brelvon_exe="$(windows_program brelvon)"
 reader_exe="$(windows_program brelvon-window-reader)"
 [ -x "$probe" ] || { echo "$0: $probe: not the Linux brelvon-probe" >&2; exit 2; }
-make_prefix
+use_prefix
 shots="${BRELVON_SHOTS:-$work/shots}"
 mkdir -p "$shots"
 

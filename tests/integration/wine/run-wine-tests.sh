@@ -4,7 +4,7 @@
 #   run-wine-tests.sh SOURCE_DIR CROSS_BUILD_DIR LINUX_BRELVON_REPORT
 #
 # Takes brelvon-report.exe and brelvon-windows-checks.exe from the cross build
-# in CROSS_BUILD_DIR (cross-build.sh), makes a Wine prefix of its own in a
+# in CROSS_BUILD_DIR (`cmake --preset windows`), takes a Wine prefix of its own in a
 # temporary folder with drives of every type, and checks under Wine:
 #   - the drive letters, types, readiness and sizes the Windows drive service
 #     reports, against statvfs of the Linux folders behind them;
@@ -45,7 +45,7 @@ brelvon_exe="$(windows_program brelvon)"
 
 # --- a Wine prefix of our own, without a display ---------------------------
 unset DISPLAY WAYLAND_DISPLAY
-make_prefix
+use_prefix
 
 # Drives of every type, each a folder of this machine; I: leads nowhere (no
 # root directory, never listed) and J: is a CD-ROM drive without a disc.

@@ -20,7 +20,7 @@
 #       drive on a share that never answers (HELPER is brelvon_hung_share):
 #       it shows the drive not ready and stays responsive.
 #
-# Takes the programs from the cross build (cross-build.sh). Prints "N passed,
+# Takes the programs from the Windows build (`cmake --preset windows`). Prints "N passed,
 # M failed"; exits 0 when all passed, 1 when one failed, 77 (skipped) with
 # the reason when a tool, the programs or (for the hung share) FUSE is missing.
 set -uo pipefail
@@ -61,7 +61,7 @@ source "$(dirname "$0")/wine-common.sh"
 brelvon_exe="$(windows_program brelvon)"
 report_exe="$(windows_program brelvon-report)"
 reader_exe="$(windows_program brelvon-window-reader)"
-make_prefix
+use_prefix
 
 # --- the window ------------------------------------------------------------
 window_pid=""

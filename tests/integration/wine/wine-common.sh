@@ -1,11 +1,12 @@
 # What the Wine test scripts share; sourced, not run. Before sourcing, set
-# cross_dir (the cross build, see cross-build.sh). Gives:
+# cross_dir (the Windows build, `cmake --preset windows`). Gives:
 #   skip REASON                     exit 77 with the reason
 #   wine, wineserver                the 64-bit Wine programs (skips without them)
-#   windows_program NAME            the path of NAME.exe in the cross build (skips without it)
+#   windows_program NAME            the path of NAME.exe in the Windows build (skips without it)
 #   pass, fail, check               one line per check; finish prints the count and exits
 #   work                            a temporary folder, removed at exit with Wine's processes
-#   make_prefix                     a Wine prefix of its own in $work/prefix (WINEPREFIX)
+#   make_prefix                     a new Wine prefix in WINEPREFIX ($work/prefix)
+#   use_prefix                      the run's prefix (BRELVON_WINE_PREFIX) copied into WINEPREFIX, or a new one
 #   plain_env                       env that leaves only LANG to choose the locale
 #   run_wine LANG PROGRAM ARGS...   stdout to stdout, stderr to $work/stderr (again when Wine loses its server)
 #   our_stderr                      that standard error without Wine's own notes
@@ -15,13 +16,13 @@ skip() {
     exit 77
 }
 
-command -v x86_64-w64-mingw32-g++-posix >/dev/null || command -v x86_64-w64-mingw32-g++ >/dev/null ||
-    skip "the MinGW-w64 cross compiler (x86_64-w64-mingw32-g++) is not installed"
+# 64-bit Wine is `wine64` where both are installed (Debian), `wine` where the
+# 64-bit one is the only one (Fedora, Arch).
 wine=""
-for candidate in "$(command -v wine64 || true)" /usr/lib/wine/wine64 /usr/lib64/wine/wine64; do
+for candidate in "$(command -v wine64 || true)" /usr/lib/wine/wine64 /usr/lib64/wine/wine64 "$(command -v wine || true)"; do
     if [ -n "$candidate" ] && [ -x "$candidate" ]; then wine="$candidate"; break; fi
 done
-[ -n "$wine" ] || skip "64-bit Wine (wine64) is not installed"
+[ -n "$wine" ] || skip "Wine (wine64 or wine) is not installed"
 wineserver=""
 for candidate in "$(dirname "$wine")/wineserver64" "$(dirname "$wine")/wineserver" "$(command -v wineserver || true)"; do
     if [ -n "$candidate" ] && [ -x "$candidate" ]; then wineserver="$candidate"; break; fi
@@ -31,7 +32,8 @@ done
 windows_program() { # windows_program NAME: prints the path of NAME.exe
     local found
     found="$(find "$cross_dir" -name "$1.exe" -print -quit 2>/dev/null)"
-    [ -n "$found" ] || skip "$1.exe is not built in $cross_dir (the fixture WineCrossBuild builds it)"
+    [ -n "$found" ] ||
+        skip "$1.exe is not built in $cross_dir (\`cmake --preset windows && cmake --build --preset windows\` builds it; scripts/test.sh does)"
     echo "$found"
 }
 
@@ -88,4 +90,24 @@ make_prefix() {
     fi
     "$wineserver" -w
     pass "Wine makes a prefix"
+}
+# Making a prefix takes Wine a good part of a minute, so one run's tests share
+# one (tests/integration/wine/make-prefix.sh): each gets the folders anew and
+# the files as hard links (copies on another file system), but the registry,
+# which Wine rewrites, as copies.
+use_prefix() {
+    if [ -z "${BRELVON_WINE_PREFIX:-}" ]; then
+        make_prefix
+        return
+    fi
+    [ -f "$BRELVON_WINE_PREFIX/system.reg" ] ||
+        skip "no Wine prefix in $BRELVON_WINE_PREFIX (the fixture WinePrefix makes it)"
+    local registry
+    if ! cp -al "$BRELVON_WINE_PREFIX/." "$WINEPREFIX" 2>/dev/null; then
+        rm -rf "$WINEPREFIX"
+        cp -a "$BRELVON_WINE_PREFIX/." "$WINEPREFIX" || { fail "the run's Wine prefix is copied"; finish; }
+    fi
+    for registry in "$BRELVON_WINE_PREFIX"/*.reg; do
+        cp --remove-destination "$registry" "$WINEPREFIX/${registry##*/}" || { fail "the run's Wine prefix is copied"; finish; }
+    done
 }

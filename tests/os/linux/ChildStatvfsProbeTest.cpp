@@ -82,7 +82,7 @@ TEST(ChildStatvfsProbe, ChildThatFinishesLateIsReapedAndTheMountAskedAgain)
     EXPECT_EQ(probe.Probe("slow", "/").Result, ProbeResult::Outcome::Answered);
 }
 
-TEST(LinuxDrive, StatvfsThatNeverAnswersIsNotReadyWithinTwoSeconds)
+TEST(LinuxDrive, StatvfsThatNeverAnswersIsNotReadyOnceItsTimeIsUp)
 {
     const auto probe = std::make_shared<const ChildStatvfsProbe>(std::make_shared<StuckProbeRecord>(),
                                                                  ChildStatvfsProbe::kDefaultTimeout, &NeverAnswers);
@@ -97,7 +97,7 @@ TEST(LinuxDrive, StatvfsThatNeverAnswersIsNotReadyWithinTwoSeconds)
 
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(drive.IsReady());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);  // given up, not hung, even on a loaded machine
     EXPECT_FALSE(drive.IsReady());  // the answer is kept, not asked again
     EXPECT_EQ(drive.VolumeName(), "/");
     EXPECT_FALSE(drive.Details().AvailableBytes.has_value());

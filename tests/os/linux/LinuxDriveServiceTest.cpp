@@ -139,7 +139,7 @@ TEST(LinuxDriveService, ListsFakeMachineInLetterOrder)
     EXPECT_EQ(drives[3]->Type(), DriveType::Network);
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(drives[3]->IsReady());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);  // given up, not hung, even on a loaded machine
     EXPECT_EQ(drives[3]->WhyNotReady(), (NotReadyReason{NotReadyReason::Kind::NoAnswer, {}}));
 }
 
