@@ -1,7 +1,7 @@
 #include "FuzzCheck.h"
 #include "FuzzTargets.h"
 
-#include "os/linux/CapturedMountInfo.h"
+#include "support/CapturedMountInfo.h"
 #include "os/linux/MountInfoParser.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "Probe.h"
 
 #include "drives/DriveFile.h"
-#include "os/linux/CapturedMountInfo.h"
+#include "support/CapturedMountInfo.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "os/linux/CapturedMountInfo.h"
+#include "support/CapturedMountInfo.h"
 
 #include <gtest/gtest.h>
 
