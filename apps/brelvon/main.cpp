@@ -70,7 +70,7 @@ int main(int argc, char** argv)
         std::cerr << NoDisplayLine << '\n';
         return NoDisplayStatus;
     }
-    const brelvon::StartedApplication started = brelvon::StartApplication(argc, argv, NoDisplayLine);
+    const brelvon::StartedApplication started = brelvon::StartApplication(argc, argv, NoDisplayLine, &brelvon::DisplayAnswers);
     // The window is laid out in fixed places; one style draws its controls the
     // same on every desktop and follows the colours the window asks for.
     QApplication::setStyle(new brelvon::WindowStyle);

@@ -4,4 +4,6 @@ namespace brelvon {
 
 bool DisplayNamed() { return true; }
 
+bool DisplayAnswers() { return true; }
+
 }  // namespace brelvon

@@ -17,15 +17,21 @@ namespace {
 // Only touched on the one thread that makes the application, before it exists.
 QStringList* heldMessages = nullptr;
 const std::string* noDisplay = nullptr;
+bool (*displayAnswers)() = nullptr;
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", noDisplay->c_str());
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
     heldMessages->append(qFormatLogMessage(type, context, message));
+    if (type != QtFatalMsg) return;
+    // Without a display Qt's messages say little to a user; with one, the
+    // cause is another (a platform library missing, say): Qt's words tell it.
+    if (displayAnswers()) {
+        for (const QString& held : *heldMessages) std::fprintf(stderr, "%s\n", qPrintable(held));
+    } else {
+        std::fprintf(stderr, "%s\n", noDisplay->c_str());
+    }
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
 // Reads fontconfig's configuration and caches, which needs nothing of Qt;
@@ -45,7 +51,8 @@ void ReadyFonts(std::future<bool> made)
 
 }  // namespace
 
-StartedApplication StartApplication(int& argc, char** argv, const std::string& noDisplayLine)
+StartedApplication StartApplication(int& argc, char** argv, const std::string& noDisplayLine,
+                                    bool (*displayAnswersNow)())
 {
     StartedApplication started;
     std::promise<bool> made;
@@ -54,6 +61,7 @@ StartedApplication StartApplication(int& argc, char** argv, const std::string& n
     QStringList held;
     heldMessages = &held;
     noDisplay = &noDisplayLine;
+    displayAnswers = displayAnswersNow;
     const QtMessageHandler previous = qInstallMessageHandler(&HoldMessage);
     try {
         started.Application = std::make_unique<QApplication>(argc, argv);
@@ -65,6 +73,7 @@ StartedApplication StartApplication(int& argc, char** argv, const std::string& n
     qInstallMessageHandler(previous);
     heldMessages = nullptr;
     noDisplay = nullptr;
+    displayAnswers = nullptr;
     for (const QString& message : held) std::fprintf(stderr, "%s\n", qPrintable(message));
     // Only now may the font thread speak: Qt's messages go to the usual handler.
     made.set_value(true);
