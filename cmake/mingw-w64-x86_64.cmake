@@ -5,8 +5,8 @@
 #         -DBRELVON_BUILD_GUI=OFF -DBRELVON_BUILD_BENCH=OFF -DBUILD_TESTING=OFF
 #   cmake --build build-win --target brelvon-report
 #
-# The programs are linked statically, so brelvon-report.exe needs no DLL
-# beside it, on Windows or under Wine.
+# The programs are linked statically (BRELVON_STATIC_RUNTIME, see
+# cmake/Optional.cmake), so they need no DLL beside them, on Windows or under Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -22,9 +22,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The C++ runtime, libgcc and winpthread linked in.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 
 # nlohmann-json is header-only, so the build machine's copy serves Windows as
 # well. Its package files name their include folder relative to themselves,

@@ -19,6 +19,8 @@ packages=(
     qt6-gtk-platformtheme                 # the window tested under a dark desktop theme
     at-spi2-core python3-pyatspi dbus     # the window read as a screen reader reads it
     desktop-file-utils appstream          # the desktop entry and metainfo validated
+    lintian                               # the Debian package checked
+    ccache                                # builds again spared what they compiled before
     libfuse3-dev fuse3                    # a hung FUSE mount made for a test
     g++-mingw-w64-x86-64 wine wine64      # brelvon-report.exe built for Windows, tested under Wine
 )
@@ -37,5 +39,10 @@ if ((${#missing[@]} > 0)); then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# ccache, where it is installed, keeps what was compiled for the next build.
+launcher=()
+if command -v ccache >/dev/null && [ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ]; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"

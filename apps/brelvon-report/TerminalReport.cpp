@@ -28,6 +28,7 @@ std::string Usage()
            "Prints the drive report of Brelvon's Copy button: every listed drive with its label,\n"
            "total, free and used megabytes and percent used, with subtotal and total rows.\n"
            "\n"
+           "Options:\n"
            "  --drives FILE  read the drives from a JSON drive file instead of this machine\n"
            "  --json         print the drive table as JSON instead of the report\n"
            "  --help         print this help and exit\n"
@@ -36,7 +37,10 @@ std::string Usage()
            "Switches, as for the window: -Nd1 -Rd1 -Cd1 list network, removable, CD-ROM drives\n"
            "(-Nd0 -Rd0 -Cd0 do not); -LEn -LFr English or French; -UMb -UGb and -Mn/-Mx NUMBER\n"
            "are accepted and do not change the report. Without switches on the command line they\n"
-           "are read from the program file's name.\n";
+           "are read from the program file's name.\n"
+           "\n"
+           "Exit status: 0 on success, 1 when the drives cannot be read or the output cannot be\n"
+           "written, 2 for an unknown option, a missing option value or an unusable drive file.\n";
 }
 
 }  // namespace

@@ -32,6 +32,11 @@ if command -v dpkg-deb >/dev/null 2>&1 && command -v dpkg-shlibdeps >/dev/null 2
         echo "$depends" | grep -q 'libqt6widgets6' || fail "Depends does not name Qt 6 Widgets"
     fi
     [ "$(dpkg-deb -f "$deb" Package)" = brelvon ] || fail "package is not named brelvon"
+    # Without a maintainer's address packing says so.
+    if ! dpkg-deb -f "$deb" Maintainer | grep -q '<.*@.*>'; then
+        grep -q "maintainer address is missing" "$work/cpack.log" ||
+            fail "packing without a maintainer's address does not say so"
+    fi
 else
     echo "dpkg-deb or dpkg-shlibdeps not found (Debian package dpkg-dev): checking cmake --install instead"
     cmake --install "$build" --prefix "$work/root/usr" >"$work/install.log" 2>&1 ||
@@ -58,6 +63,8 @@ copyright=$prefix/share/doc/brelvon/copyright
 [ -f "$copyright" ] || fail "the copyright file is missing"
 grep -qx 'License: MIT' "$copyright" || fail "the copyright file does not name the MIT licence"
 echo "$version" | grep -q 'MIT licence' || fail "--version does not name the licence"
+[ -f "$prefix/share/man/man1/brelvon-report.1.gz" ] || fail "brelvon-report's manual page is missing"
+[ -f "$prefix/share/doc/brelvon/changelog.gz" ] || fail "the changelog is missing"
 
 if [ "$gui" != 1 ]; then
     [ ! -e "$prefix/share/applications/$id.desktop" ] || fail "a desktop entry without the window program"
@@ -65,6 +72,7 @@ if [ "$gui" != 1 ]; then
 fi
 
 [ -x "$prefix/bin/brelvon" ] || fail "bin/brelvon is missing"
+[ -f "$prefix/share/man/man1/brelvon.1.gz" ] || fail "brelvon's manual page is missing"
 desktop=$prefix/share/applications/$id.desktop
 [ -f "$desktop" ] || fail "the desktop entry is missing"
 [ -f "$prefix/share/metainfo/$id.metainfo.xml" ] || fail "the metainfo file is missing"
