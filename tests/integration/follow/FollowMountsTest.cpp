@@ -186,7 +186,7 @@ void FollowMountsTest::ABoundFolderShowsAtItsFileSystemAndABoundFileNowhere()
     MountAt(source + "/hosts", target, nullptr, MS_BIND);
     QVERIFY2(::umount2(source.c_str(), MNT_DETACH) == 0, std::strerror(errno));
 
-    QTRY_VERIFY_WITH_TIMEOUT(ShowsRow(data), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(ShowsRow(data), RefreshWait);
     QCOMPARE(Rows(), rows + 1);
     QVERIFY(!ShowsRow("/x"));
     QVERIFY(!ShowsRow(target));
