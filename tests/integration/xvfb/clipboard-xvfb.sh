@@ -16,7 +16,7 @@ if [[ "${1:-}" == --inside ]]; then
     pid=$!
     trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brelvon')
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Brelvon')
     # The button's centre in pixels of the 96-dpi server, from the model's twips.
     "$probe" --drives "$drives" --click ButCopy >"$work/probe.json"
     read -r x y < <(jq -r '.controls as $c

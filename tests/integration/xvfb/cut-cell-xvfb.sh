@@ -19,7 +19,7 @@ if [[ "${1:-}" == --inside ]]; then
     pid=$!
     trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Brelvon')
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Brelvon')
     "$probe" --drives "$drives" --args "$switches" >"$work/probe.json"
     cell=$(jq -r '.controls | to_entries[] | select(.value.Kind == "TextBox")
         | select(.value.Text | startswith(" HOLIDAY")) | .key' "$work/probe.json" | head -n 1)
