@@ -5,6 +5,7 @@
 #include "ui/shared/Ellipsis.h"
 #include "ui/shared/FaceSpaces.h"
 #include "ui/shared/ShownText.h"
+#include "ui/shared/TextFit.h"
 
 #include <algorithm>
 
@@ -50,6 +51,21 @@ CellLook CellFitter::Elided(const Control& cell, int available)
     return {font, WideFromUtf8(shown), std::move(whole), {}};
 }
 
+double CellFitter::LegibleSize(const std::vector<ColumnCell>& cells, double fitted)
+{
+    const auto legibleAt = [&](double pointSize) {
+        return std::all_of(cells.begin(), cells.end(), [&](const ColumnCell& column) {
+            const Control& cell = *column.Cell;
+            return pointSize >= cell.FontSize ||
+                   gdi_.DigitsLegible(cell.FontName, pointSize, cell.FontBold, cell.FontItalic, dpi_);
+        });
+    };
+    for (double pointSize = fitted; pointSize >= MinimumFitPointSize; pointSize -= FitPointStep) {
+        if (legibleAt(pointSize)) return pointSize;
+    }
+    return fitted;
+}
+
 std::vector<CellLook> CellFitter::Column(const std::vector<ColumnCell>& cells)
 {
     if (cells.empty()) return {};
@@ -66,11 +82,12 @@ std::vector<CellLook> CellFitter::Column(const std::vector<ColumnCell>& cells)
         HFONT font = FontAt(*cells[i].Cell, pointSize);
         return static_cast<double>(Width(font, InFace(text, font)));
     });
+    const double size = LegibleSize(cells, fit.PointSize);
     std::vector<CellLook> looks;
     looks.reserve(cells.size());
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const Control& cell = *cells[i].Cell;
-        HFONT font = FontAt(cell, std::min(fit.PointSize, cell.FontSize));
+        HFONT font = FontAt(cell, std::min(size, cell.FontSize));
         const std::size_t chosen = fit.Chosen[i];
         CellLook look{font, WideFromUtf8(InFace(texts[i].Texts[chosen], font)), {}, {}};
         if (chosen != 0) {

@@ -36,7 +36,10 @@ public:
     // The cells of one column, each with the pixels its text has: all at the
     // largest size at which every text fits, no cell above its own size; a
     // number too wide even at the smallest size in the first of its forms in
-    // larger units that fits (see FitColumn).
+    // larger units that fits (see FitColumn). A column drawn smaller than its
+    // cells' own size goes down further, to the first size at which the font
+    // engine keeps every cell's digits apart and its bold bold (see
+    // GdiCache::DigitsLegible), where there is one.
     struct ColumnCell {
         const Control* Cell = nullptr;
         int Available = 0;
@@ -45,6 +48,7 @@ public:
     [[nodiscard]] std::vector<CellLook> Column(const std::vector<ColumnCell>& cells);
 
 private:
+    [[nodiscard]] double LegibleSize(const std::vector<ColumnCell>& cells, double fitted);
     [[nodiscard]] HFONT FontAt(const Control& cell, double pointSize);
     // The text a cell shows in a font, UTF-8.
     [[nodiscard]] std::string TextIn(const Control& cell, HFONT font);

@@ -1,10 +1,14 @@
 #include "ui/win32/GdiCache.h"
 
 #include "os/windows/WideText.h"
+#include "ui/shared/GlyphShapes.h"
 #include "ui/shared/ShownText.h"
+#include "ui/win32/DrawnInk.h"
 
 #include <array>
 #include <cmath>
+#include <string_view>
+#include <vector>
 
 namespace brelvon {
 
@@ -12,6 +16,10 @@ namespace {
 
 constexpr double PointsPerInch = 72.0;
 constexpr double DefaultPointSize = 8.25;
+// The digits whose shapes tell whether a font is legible at a size, and the
+// size, as a multiple, at which their shapes are taken as the face draws them.
+constexpr std::wstring_view Digits = L"0123456789";
+constexpr double LargeScale = 4;
 
 struct KnownFace {
     std::string_view Model;
@@ -37,29 +45,67 @@ WindowsFace WindowsFaceFor(const std::string& modelFace)
     return {WideFromUtf8(modelFace)};
 }
 
-HFONT GdiCache::Font(const std::string& face, double pointSize, bool bold, bool italic, int dpi)
+GdiCache::FontKey GdiCache::KeyOf(const std::string& face, double pointSize, bool bold, bool italic, int dpi)
 {
     const double points = pointSize > 0 ? pointSize : DefaultPointSize;
-    FontKey key{face, -static_cast<int>(std::lround(points * dpi / PointsPerInch)), bold, italic};
+    return {face, -static_cast<int>(std::lround(points * dpi / PointsPerInch)), bold, italic};
+}
+
+UniqueFont GdiCache::Made(const FontKey& key, BYTE quality)
+{
+    const WindowsFace windowsFace = WindowsFaceFor(key.Face);
+    LOGFONTW description{};
+    description.lfHeight = key.Height;
+    description.lfWeight = key.Bold ? FW_BOLD : FW_NORMAL;
+    description.lfItalic = key.Italic ? TRUE : FALSE;
+    description.lfCharSet = DEFAULT_CHARSET;
+    description.lfOutPrecision = OUT_TT_PRECIS;
+    description.lfQuality = quality;
+    description.lfPitchAndFamily = windowsFace.PitchAndFamily;
+    windowsFace.Name.copy(description.lfFaceName, LF_FACESIZE - 1);
+    return UniqueFont(::CreateFontIndirectW(&description));
+}
+
+HFONT GdiCache::Font(const std::string& face, double pointSize, bool bold, bool italic, int dpi)
+{
+    FontKey key = KeyOf(face, pointSize, bold, italic, dpi);
     auto found = fonts_.find(key);
     if (found != fonts_.end()) return found->second.get();
 
-    const WindowsFace windowsFace = WindowsFaceFor(face);
-    LOGFONTW description{};
-    description.lfHeight = key.Height;
-    description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    description.lfItalic = italic ? TRUE : FALSE;
-    description.lfCharSet = DEFAULT_CHARSET;
-    description.lfOutPrecision = OUT_TT_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = windowsFace.PitchAndFamily;
-    windowsFace.Name.copy(description.lfFaceName, LF_FACESIZE - 1);
-    UniqueFont font(::CreateFontIndirectW(&description));
-    HFONT handle = font.get();
+    UniqueFont font = Made(key, DEFAULT_QUALITY);
     // Without a font, text is drawn in the system font: worse, but shown.
-    if (handle == nullptr) return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    if (!font) return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    if (bold) {
+        const InkBitmap regular = DrawnInk(Font(face, pointSize, false, italic, dpi), Digits);
+        if (!StaysBold(DrawnInk(font.get(), Digits), regular)) {
+            UniqueFont unsmoothed = Made(key, NONANTIALIASED_QUALITY);
+            if (unsmoothed && StaysBold(DrawnInk(unsmoothed.get(), Digits), regular)) font = std::move(unsmoothed);
+        }
+    }
+    HFONT handle = font.get();
     fonts_.emplace(std::move(key), std::move(font));
     return handle;
+}
+
+bool GdiCache::DigitsLegible(const std::string& face, double pointSize, bool bold, bool italic, int dpi)
+{
+    FontKey key = KeyOf(face, pointSize, bold, italic, dpi);
+    auto found = legible_.find(key);
+    if (found != legible_.end()) return found->second;
+
+    HFONT font = Font(face, pointSize, bold, italic, dpi);
+    HFONT large = Font(face, pointSize * LargeScale, bold, italic, dpi);
+    std::vector<InkBitmap> small;
+    std::vector<InkBitmap> reference;
+    for (const wchar_t digit : Digits) {
+        small.push_back(DrawnInk(font, {&digit, 1}));
+        reference.push_back(DrawnInk(large, {&digit, 1}));
+    }
+    const bool legible =
+        DigitsStayDistinct(small, reference) &&
+        (!bold || StaysBold(DrawnInk(font, Digits), DrawnInk(Font(face, pointSize, false, italic, dpi), Digits)));
+    legible_.emplace(std::move(key), legible);
+    return legible;
 }
 
 HBRUSH GdiCache::Brush(Rgb color)

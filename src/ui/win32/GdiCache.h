@@ -17,7 +17,15 @@ class GdiCache {
 public:
     // A face of the window description at a point size on a screen of `dpi`
     // dots per inch (see WindowsFace for the face that stands in).
+    // A bold font whose strokes this system's font engine draws as thin as
+    // the regular ones at that size (smoothing them, as Wine does for some
+    // faces) is asked for without smoothing, which keeps its strokes whole
+    // pixels wide, where that looks bold (see StaysBold).
     [[nodiscard]] HFONT Font(const std::string& face, double pointSize, bool bold, bool italic, int dpi);
+    // Whether the digits of that font, as this system's font engine draws
+    // them, can be told apart and, bold, look bold (see DigitsStayDistinct and
+    // StaysBold); measured once per font.
+    [[nodiscard]] bool DigitsLegible(const std::string& face, double pointSize, bool bold, bool italic, int dpi);
     // The font of a control: its face, size, bold and italic.
     [[nodiscard]] HFONT FontOf(const Control& control, int dpi)
     {
@@ -38,7 +46,11 @@ private:
         auto operator<=>(const FontKey&) const = default;
     };
 
+    [[nodiscard]] static FontKey KeyOf(const std::string& face, double pointSize, bool bold, bool italic, int dpi);
+    [[nodiscard]] static UniqueFont Made(const FontKey& key, BYTE quality);
+
     std::map<FontKey, UniqueFont> fonts_;
+    std::map<FontKey, bool> legible_;
     std::map<COLORREF, UniqueBrush> brushes_;
     std::map<COLORREF, UniquePen> pens_;
 };
