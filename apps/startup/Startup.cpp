@@ -6,6 +6,8 @@
 #include "os/SystemLanguage.h"
 #include "os/SystemNumberLocale.h"
 
+#include <memory>
+
 namespace brelvon {
 
 namespace {
@@ -18,8 +20,15 @@ Machine ThisMachine() { return {MakeSystemDriveServiceFactory(), SystemDefaultLa
 
 DriveServiceFactory ChooseDrives(const std::optional<std::string>& drivesFile, const Machine& machine)
 {
-    if (drivesFile) return RecordedDriveService::Factory(LoadDriveFile(*drivesFile));
-    return machine.Drives;
+    if (!drivesFile) return machine.Drives;
+    // The drives last read: a file being written or gone for a moment leaves them shown.
+    auto last = std::make_shared<DriveServiceFactory>(RecordedDriveService::Factory(LoadDriveFile(*drivesFile)));
+    return [path = *drivesFile, last] {
+        try {
+            *last = RecordedDriveService::Factory(LoadDriveFile(path));
+        } catch (const DriveFileError&) {}
+        return (*last)();
+    };
 }
 
 Services StartupServices(const CommandLine& line, const Machine& machine)

@@ -24,8 +24,11 @@ struct Machine {
 [[nodiscard]] Machine ThisMachine();
 
 // The drives a program shows: those recorded in `drivesFile` when one is
-// given (read once, here), else the machine's. Throws DriveFileError, whose
-// message names the file and the problem, when the file cannot be used.
+// given, else the machine's. The file is read here, and again at each survey,
+// so that a window follows the file as it follows a machine;
+// a file that can no longer be used then leaves the drives last read. Throws
+// DriveFileError, whose message names the file and the problem, when the
+// file cannot be used here.
 [[nodiscard]] DriveServiceFactory ChooseDrives(const std::optional<std::string>& drivesFile, const Machine& machine);
 
 // The services a main window starts with: the drives (see ChooseDrives), the

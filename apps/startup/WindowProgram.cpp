@@ -38,7 +38,8 @@ constexpr UsageEntry Switches[] = {
     {"-MxN", "red limit: drives more than N % used are red (N from 0 to 100)"},
 };
 constexpr UsageEntry Options[] = {
-    {"--drives FILE", "show the drives recorded in a JSON drive file instead of this machine's"},
+    {"--drives FILE", "show the drives recorded in a JSON drive file instead of this machine's, read again at "
+                      "each refresh"},
     {"--no-follow", "show the drives as they were at the last click: no refresh when drives are mounted or "
                     "removed, nor every 10 seconds while the window is shown"},
     {"--help", "show this help and exit"},
