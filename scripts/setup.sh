@@ -15,7 +15,7 @@ packages=(
     libbenchmark-dev                      # benchmarks
     fonts-liberation2                     # the window's fonts
     locales-all                           # number formats of every locale (French tests)
-    xvfb xauth xdotool xclip jq           # the window tested under a virtual display
+    xvfb xauth xdotool xclip jq python3   # the window tested under a virtual display
     qt6-gtk-platformtheme                 # the window tested under a dark desktop theme
     at-spi2-core python3-pyatspi dbus     # the window read as a screen reader reads it
     desktop-file-utils appstream          # the desktop entry and metainfo validated

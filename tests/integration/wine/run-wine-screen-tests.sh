@@ -3,7 +3,8 @@
 # display of 1024x768 at 96 dpi, used as a user uses it:
 #
 # - a fresh start is the truth: the window is driven through a sequence of
-#   clicks, typed limits with Enter, Tab and the wheel; a second window is then
+#   clicks, typed limits with Enter, Tab, the wheel and machine refreshes that
+#   add and remove drives (the window's drive file changed); a second window is then
 #   started directly in the state the first one reached (its switches and
 #   limits, as the Linux brelvon-probe says after the same actions), and the
 #   pixels the screen shows of both client areas must be equal. A table of
@@ -12,8 +13,10 @@
 # - every visible part of every button, box and option takes its click: its
 #   centre and each corner are clicked, and what the click does is seen.
 #
-#   run-wine-screen-tests.sh SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE [SEED]
+#   run-wine-screen-tests.sh [--fresh-start | --clicks] SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE [SEED]
 #
+# runs both parts, or the one named: each takes a few minutes, and two runs
+# of this script, one for each, can run side by side.
 # Takes the programs from the Windows build (`cmake --preset windows`). Prints "N passed,
 # M failed"; exits 0 when all passed, 1 when one failed, 77 (skipped) with
 # the reason when a tool or the programs are missing. BRELVON_SHOTS=FOLDER
@@ -21,15 +24,21 @@
 set -uo pipefail
 
 if [[ "${1:-}" != --inside ]]; then
-    for tool in xvfb-run xauth xdotool xclip jq cmp; do
+    part=both
+    if [[ "${1:-}" == --fresh-start || "${1:-}" == --clicks ]]; then
+        part="${1#--}"
+        shift
+    fi
+    for tool in xvfb-run xauth xdotool xclip jq cmp python3; do
         if ! command -v "$tool" >/dev/null; then
             echo "SKIP: $tool is not installed; scripts/setup.sh installs it"
             exit 77
         fi
     done
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" --inside "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" --inside "$part" "$@"
 fi
-shift
+part="$2"
+shift 2
 source_dir="$1"
 cross_dir="$2"
 probe="$3"
@@ -46,9 +55,12 @@ mkdir -p "$shots"
 
 # --- one window at a time ------------------------------------------------------
 window_pid=""
+# The window reads a copy of the drive file, which a machine refresh finds changed.
+window_drives="$work/drives.json"
 start_window() { # start_window DRIVES [SWITCHES...]: starts brelvon.exe on a drive file, waits until it has painted
     local drives="$1"; shift
-    "${plain_env[@]}" LANG=en_US.UTF-8 "$wine" "$brelvon_exe" --drives "$drives" "$@" >"$work/window.out" 2>"$work/window.err" &
+    cp "$drives" "$window_drives"
+    "${plain_env[@]}" LANG=en_US.UTF-8 "$wine" "$brelvon_exe" --drives "$window_drives" "$@" >"$work/window.out" 2>"$work/window.err" &
     window_pid=$!
     snapshot_of "$drives" "$@"
     timeout 60 xdotool search --sync --onlyvisible --name '^Brelvon v' >/dev/null || return 1
@@ -151,6 +163,15 @@ act() { # act ACTION: one action of a sequence
         xdotool key Return
         model --type "$box=${1#*=}" --click ButFocus ;;
     tab*) xdotool key --delay 30 --repeat "${1#tab}" Tab ;;
+    machine=*) # the machine's drives are now those of another file, found at the next refresh (every 10 s)
+        drives_now="$(eval echo "${1#machine=}")"
+        "$wine" "$reader_exe" "Brelvon v" 2>/dev/null >"$work/before-refresh"
+        cp "$drives_now" "$window_drives.new" && mv "$window_drives.new" "$window_drives"
+        for _ in $(seq 60); do
+            sleep 0.25
+            "$wine" "$reader_exe" "Brelvon v" 2>/dev/null | cmp -s - "$work/before-refresh" || break
+        done
+        model --machine-changed "$drives_now" ;;
     wheel-down) xdotool mousemove $((origin_x + 200)) $((origin_y + 200)) click --repeat 5 5 ;;
     *) echo "unknown action $1" >&2; return 1 ;;
     esac
@@ -181,6 +202,7 @@ compare_with_fresh_start() { # compare_with_fresh_start NAME DRIVES SWITCHES -- 
         stop_window
         return
     fi
+    drives_now="$drives"
     for action in "$@"; do act "$action"; done
     end_sequence
     grab "$shots/$key.driven.ppm"
@@ -188,7 +210,7 @@ compare_with_fresh_start() { # compare_with_fresh_start NAME DRIVES SWITCHES -- 
     reached="$(state_switches)"
     stop_window
     # shellcheck disable=SC2086
-    if ! start_window "$drives" $reached; then
+    if ! start_window "$drives_now" $reached; then
         fail "$name" "brelvon.exe $reached shows no window"
         stop_window
         return
@@ -205,11 +227,13 @@ compare_with_fresh_start() { # compare_with_fresh_start NAME DRIVES SWITCHES -- 
 sample="$source_dir/data/sample-drives.json"
 twenty_four="$source_dir/tests/data/drives/twenty-four.json"
 shrunk="$source_dir/data/screenshot-drives.json"  # a 1 PB share: numbers drawn smaller to fit
+grown="$source_dir/tests/data/drives/worked-grown.json"  # C, D, E and F of the sample, F fixed, no G or H
 # name | drive file | switches at the start | actions
-while IFS='|' read -r name drives switches sequence; do
-    # shellcheck disable=SC2086
-    compare_with_fresh_start "$name" "$(eval echo "$drives")" $switches -- $sequence
-done <<'TABLE'
+fresh_start_checks() {
+    while IFS='|' read -r name drives switches sequence; do
+        # shellcheck disable=SC2086
+        compare_with_fresh_start "$name" "$(eval echo "$drives")" $switches -- $sequence
+    done <<'TABLE'
 + on the blue limit moves the markers|$sample||blue+
 a typed blue limit colours the bars|$sample||blue=70
 a typed red limit and Enter moves the markers|$sample||red=40
@@ -219,18 +243,42 @@ limits stepped past each other|$sample|-Mn80 -Mx85|blue+ blue+ red- red- red-
 95 Tabs through 24 scrolled drives leave every digit|$twenty_four|-Nd1 -Rd1 -Cd1|tab95
 95 Tabs through shrunk numbers leave every digit|$shrunk|-Nd1 -Rd1 -Cd1|tab95
 scrolled rows, then French and Gb|$twenty_four|-Nd1 -Rd1 -Cd1|wheel-down fr gb tab30
+a refresh that removes drives and adds one, then a box|$sample|-Nd1 -Rd1 -Cd1|blue+ machine=$grown net
 TABLE
 
-# Random sequences, repeatable by their seed.
-RANDOM="$seed"
-for round in 1 2 3; do
-    sequence=()
-    for _ in $(seq 6); do sequence+=("${actions[RANDOM % ${#actions[@]}]}"); done
-    drives="$sample"
-    start=()
-    if ((RANDOM % 2)); then drives="$twenty_four"; start=(-Nd1 -Rd1 -Cd1); fi
-    compare_with_fresh_start "random sequence $round of seed $seed: ${sequence[*]}" "$drives" "${start[@]}" -- "${sequence[@]}"
-done
+    # A shrunk zero stays a zero: the CD-Rom drive's free space and its subtotal's, "0" regular and bold in a
+    # column drawn smaller to fit: a font engine that fits a dotted zero to whole
+    # pixels at a few pixels joins its dot to its sides, and the zero reads as an 8.
+    if start_window "$shrunk" -Nd1 -Rd1 -Cd1; then
+        grab "$shots/shrunk-zero.ppm"
+        for row in "INSTALL_DVD" "CD-Rom"; do
+            cell="$(jq -r --arg text " $row" '.controls | to_entries[] | select(.value.Text == $text) | .key
+                | sub("^Text2"; "Text4")' "$snapshot")"
+            read -r left top right bottom < <(place_of "$cell")
+            # The cell's inside: its sunken edges left out.
+            if shape="$(python3 "$(dirname "$0")/digit-shape.py" "$shots/shrunk-zero.ppm" $((left - origin_x + 3)) \
+                $((top - origin_y + 3)) $((right - origin_x - 3)) $((bottom - origin_y - 3)) 1)"; then
+                pass "the shrunk 0 of $row's free space reads as a 0 ($shape)"
+            else
+                fail "the shrunk 0 of $row's free space reads as a 0" "drawn in $shape (picture: $shots/shrunk-zero.ppm)"
+            fi
+        done
+    else
+        fail "brelvon.exe shows the shrunk numbers" "$(cat "$work/window.err")"
+    fi
+    stop_window
+
+    # Random sequences, repeatable by their seed.
+    RANDOM="$seed"
+    for round in 1 2 3; do
+        sequence=()
+        for _ in $(seq 6); do sequence+=("${actions[RANDOM % ${#actions[@]}]}"); done
+        drives="$sample"
+        start=()
+        if ((RANDOM % 2)); then drives="$twenty_four"; start=(-Nd1 -Rd1 -Cd1); fi
+        compare_with_fresh_start "random sequence $round of seed $seed: ${sequence[*]}" "$drives" "${start[@]}" -- "${sequence[@]}"
+    done
+}
 
 # --- every visible part takes its click ----------------------------------------
 # The centre and the four corners (one pixel in) of a control's place.
@@ -296,42 +344,50 @@ copied() { clipboard_changed; }
 about_opened() { about_shown; }
 
 clicks_window() { start_window "$sample" -Nd0 -Rd0 -Cd0 -Mn40 -Mx60 || fail "brelvon.exe shows its window" "$(cat "$work/window.err")"; }
-clicks_window
-for box in CheckNet:Network CheckRemov:Removable CheckCD:CD-Rom; do
-    check_clicks "${box%%:*}" ticked "${box#*:}"
-done
-# An option chosen stays chosen: between two points the other option is chosen again.
-for pair in OptGb:Gb:OptMb:Mb "OptLang(2):FR:OptLang(1):EN"; do
-    IFS=: read -r option caption other other_caption <<<"$pair"
-    settle_click() { click "$other"; model --click "$other"; eventually shown_line "option"$'\t'"$other_caption"$'\t'"1"; }
-    check_clicks "$option" selected "$caption"
-    settle_click() { :; }
-done
-# Each click of "-" or "+" moves its limit by 5: 40 and 60 leave room for five steps each way.
-check_clicks ButBlueMin stepped TextBlue 40 -5
-check_clicks ButRedMin stepped TextRed 60 -5
-check_clicks ButRedMax stepped TextRed 35 5
-check_clicks ButBlueMax stepped TextBlue 15 5
-# A click in a limit box gives it the focus; a click on the other takes it away.
-settle_click() { click ButCopy; model --click ButCopy; }
-check_clicks TextBlue focused 40
-check_clicks TextRed focused 60
-printf 'nothing yet' | xclip -selection clipboard -i
-settle_click() { printf 'nothing yet' | xclip -selection clipboard -i; }
-check_clicks ButCopy copied
-settle_click() { xdotool key Escape; model --close-about; eventually about_gone; }
-check_clicks ButAbout about_opened
-settle_click() { :; }
-stop_window
-# E X I T ends the program: a window for each point.
-missed=()
-for point in 1 2 3 4 5; do
+click_checks() {
     clicks_window
-    read -r x y < <(points_of ButExit | sed -n "${point}p")
-    click_at "$x" "$y"
-    for _ in $(seq 150); do kill -0 "$window_pid" 2>/dev/null || break; sleep 0.2; done
-    kill -0 "$window_pid" 2>/dev/null && missed+=("($x, $y)")
+    for box in CheckNet:Network CheckRemov:Removable CheckCD:CD-Rom; do
+        check_clicks "${box%%:*}" ticked "${box#*:}"
+    done
+    # An option chosen stays chosen: between two points the other option is chosen again.
+    for pair in OptGb:Gb:OptMb:Mb "OptLang(2):FR:OptLang(1):EN"; do
+        IFS=: read -r option caption other other_caption <<<"$pair"
+        settle_click() { click "$other"; model --click "$other"; eventually shown_line "option"$'\t'"$other_caption"$'\t'"1"; }
+        check_clicks "$option" selected "$caption"
+        settle_click() { :; }
+    done
+    # Each click of "-" or "+" moves its limit by 5: 40 and 60 leave room for five steps each way.
+    check_clicks ButBlueMin stepped TextBlue 40 -5
+    check_clicks ButRedMin stepped TextRed 60 -5
+    check_clicks ButRedMax stepped TextRed 35 5
+    check_clicks ButBlueMax stepped TextBlue 15 5
+    # A click in a limit box gives it the focus; a click on the other takes it away.
+    settle_click() { click ButCopy; model --click ButCopy; }
+    check_clicks TextBlue focused 40
+    check_clicks TextRed focused 60
+    printf 'nothing yet' | xclip -selection clipboard -i
+    settle_click() { printf 'nothing yet' | xclip -selection clipboard -i; }
+    check_clicks ButCopy copied
+    settle_click() { xdotool key Escape; model --close-about; eventually about_gone; }
+    check_clicks ButAbout about_opened
+    settle_click() { :; }
     stop_window
-done
-report_clicks ButExit "${missed[@]}"
+    # E X I T ends the program: a window for each point.
+    missed=()
+    for point in 1 2 3 4 5; do
+        clicks_window
+        read -r x y < <(points_of ButExit | sed -n "${point}p")
+        click_at "$x" "$y"
+        for _ in $(seq 150); do kill -0 "$window_pid" 2>/dev/null || break; sleep 0.2; done
+        kill -0 "$window_pid" 2>/dev/null && missed+=("($x, $y)")
+        stop_window
+    done
+    report_clicks ButExit "${missed[@]}"
+}
+
+case "$part" in
+fresh-start) fresh_start_checks ;;
+clicks) click_checks ;;
+*) fresh_start_checks; click_checks ;;
+esac
 finish
