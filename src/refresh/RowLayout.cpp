@@ -11,7 +11,6 @@ namespace {
 
 constexpr int CategoryGap = 150;
 constexpr int SummaryGap = 300;
-constexpr int MarkerInset = 15;
 
 std::array<Control*, 5> BottomControls(MainWindow& window)
 {

@@ -10,7 +10,6 @@ constexpr const char* DefaultBlueText = "15";
 constexpr const char* DefaultRedText = "85";
 constexpr Rgb MarkerBlue{0, 0, 255};
 constexpr Rgb MarkerRed{255, 0, 0};
-constexpr int MarkerInset = 15;        // a marker stops this short of the bar background's edges
 constexpr int BlueMarkerEndGap = 30;   // at 100 % the blue marker stands this far left of the end
 constexpr int RedMarkerStartGap = 40;  // at 0 % the red marker stands this far right of the start
 constexpr int RedMarkerEndGap = 15;

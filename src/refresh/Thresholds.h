@@ -10,6 +10,10 @@
 
 namespace brelvon {
 
+// A limit marker stops this many twips short of the top and bottom of the
+// bar background it crosses.
+inline constexpr int MarkerInset = 15;
+
 // Where the limit markers stand, in twips from the window's left edge.
 struct MarkerPositions {
     std::int16_t BlueMarkerX = 0;

@@ -13,7 +13,7 @@
 namespace brelvon {
 namespace {
 
-DriveRecord Drive(char letter, std::string label, std::uint64_t total, std::uint64_t free)
+DriveRecord Record(char letter, std::string label, std::uint64_t total, std::uint64_t free)
 {
     DriveRecord record;
     record.Letter = letter;
@@ -36,11 +36,11 @@ DriveRecord EmptyCdRom(char letter, std::optional<NotReadyReason> reason)
 // Rows with -Cd1: 1 C, 2 D, 3 Fixed, 4 E, 5 F, 6 G, 7 CD-Rom, 8 Drives.
 std::unique_ptr<MainForm> StartForm(const std::string& switches)
 {
-    DriveRecord system = Drive('C', "SYSTEM", 256'060'514'304, 98'120'347'648);
+    DriveRecord system = Record('C', "SYSTEM", 256'060'514'304, 98'120'347'648);
     system.Details = {"/", "/dev/nvme0n1p2", "ext4", 87'404'544'000};
     std::vector<DriveRecord> records{
         system,
-        Drive('D', "", 2'000'000'000, 1'000'000'000),
+        Record('D', "", 2'000'000'000, 1'000'000'000),
         EmptyCdRom('E', NotReadyReason{NotReadyReason::Kind::NoMedium, {}}),
         EmptyCdRom('F', NotReadyReason{NotReadyReason::Kind::SystemError, "Input/output error"}),
         EmptyCdRom('G', std::nullopt),

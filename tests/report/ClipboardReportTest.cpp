@@ -46,7 +46,7 @@ std::vector<std::string> Lines(const std::string& report)
     return lines;
 }
 
-const ReportHeadingTexts English{"Disk", "Label", "Size", "Free", "Used", "% Used"};
+const ReportHeadingTexts EnglishHeadings{"Disk", "Label", "Size", "Free", "Used", "% Used"};
 
 struct HeadingCase {
     std::string Name;
@@ -69,7 +69,7 @@ TEST_P(ReportHeadingLine, AlignsTheCaptionsOfTheSixColumns)
 INSTANTIATE_TEST_SUITE_P(
     Headings, ReportHeadingLine,
     testing::Values(
-        HeadingCase{"English", English, "Disk\tLabel\t\t   Size\t   Free\t   Used\t % Used"},
+        HeadingCase{"EnglishHeadings", EnglishHeadings, "Disk\tLabel\t\t   Size\t   Free\t   Used\t % Used"},
         // "Utilisé" is 7 characters in 8 bytes: it fills its field exactly.
         HeadingCase{"French", {"Disq.", "Volume", "Taille", "Libre", "Utilisé", "% Utilisé"},
                     "Disq.\tVolume\t\t Taille\t  Libre\tUtilisé\t      %"},
@@ -94,7 +94,7 @@ class ReportRowLine : public testing::TestWithParam<RowCase> {};
 
 TEST_P(ReportRowLine, PadsFieldsByCharactersAndWritesLongTextWhole)
 {
-    const auto lines = Lines(BuildReport(Table({GetParam().Row, Row(row_kind::Total)}), "Brelvon v1.26", English));
+    const auto lines = Lines(BuildReport(Table({GetParam().Row, Row(row_kind::Total)}), "Brelvon v1.26", EnglishHeadings));
     ASSERT_GE(lines.size(), 5U);
     EXPECT_EQ(lines[4], GetParam().Line);
 }
@@ -125,7 +125,7 @@ TEST_P(ReportLineShape, SetsSummaryRowsOffByOneEmptyLine)
 {
     std::vector<DriveTableRow> rows;
     for (const int kind : GetParam().Kinds) rows.push_back(Row(kind));
-    const auto lines = Lines(BuildReport(Table(rows), "Brelvon v1.26", English));
+    const auto lines = Lines(BuildReport(Table(rows), "Brelvon v1.26", EnglishHeadings));
     ASSERT_GE(lines.size(), 4U);
     EXPECT_EQ(lines[1], "");
     EXPECT_EQ(lines[3], "");

@@ -4,6 +4,7 @@
 #include "os/windows/WideText.h"
 #include "ui/shared/ShownText.h"
 #include "ui/shared/TextFit.h"
+#include "ui/win32/WindowDpi.h"
 
 #include <algorithm>
 #include <string>
@@ -13,7 +14,6 @@ namespace brelvon {
 
 namespace {
 
-constexpr int StandardDpi = 96;
 constexpr int PictureInset = 2;  // pixels at 96 dpi between a picture box's corner and its image
 
 RECT ToRect(const PixelRect& pixels)

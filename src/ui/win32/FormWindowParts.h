@@ -10,6 +10,7 @@
 #include "model/Control.h"
 #include "model/PlatformError.h"
 #include "ui/win32/FormWindow.h"
+#include "ui/win32/WindowDpi.h"
 
 #include <cstddef>
 #include <string>
@@ -24,7 +25,6 @@ constexpr UINT BuryMessage = WM_APP + 2;  // destroys the child windows of contr
 constexpr UINT_PTR SurfaceSubclassId = 1;
 constexpr UINT_PTR TextBoxSubclassId = 2;
 constexpr int PictureSize = 32;  // pixels at 96 dpi of the icon a picture box shows
-constexpr int StandardDpi = 96;
 // The least of the scrolling band that a window too tall for its screen shows: two table rows.
 constexpr int MinimumBandTwips = 660;
 // One step of the band's scroll bar, and a third of a step of the mouse wheel: one table row.

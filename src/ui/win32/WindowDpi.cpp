@@ -4,8 +4,6 @@ namespace brelvon {
 
 namespace {
 
-constexpr int StandardDpi = 96;
-
 // Functions that only newer Windows has, looked up once; nullptr where missing.
 template <typename Function>
 Function User32Function(const char* name)

@@ -4,6 +4,9 @@
 
 namespace brelvon {
 
+// The dots per inch Windows lays out and draws for at 100 %.
+inline constexpr int StandardDpi = 96;
+
 // The dots per inch a window is drawn at: its screen's where Windows tells
 // each window its own (Windows 10 and later), else the system's.
 [[nodiscard]] int DpiOf(HWND window);
