@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Brelvon needs (only those missing), then
-# configures and builds it. Safe to run again: it does only what is left.
+# configures and builds it into build/. Safe to run again: it does only what
+# is left. `setup.sh --packages` installs the packages and builds nothing.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -8,6 +9,7 @@ build="${BRELVON_BUILD_DIR:-$root/build}"
 
 packages=(
     build-essential cmake pkg-config      # compiler and build
+    ninja-build                           # the presets' builds (cmake --preset)
     qt6-base-dev                          # Qt 6 Widgets and Qt Test: the window
     libfontconfig-dev                     # the window's fonts readied while Qt starts
     nlohmann-json3-dev                    # drive files and JSON output
@@ -37,6 +39,10 @@ if ((${#missing[@]} > 0)); then
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if [[ "${1:-}" == --packages ]]; then
+    exit 0
 fi
 
 # ccache, where it is installed, keeps what was compiled for the next build.
