@@ -1,4 +1,5 @@
 #include "os/linux/ChildStatvfsProbe.h"
+#include "os/linux/HungStatvfs.h"
 #include "os/linux/LinuxDrive.h"
 
 #include <gtest/gtest.h>
@@ -13,14 +14,7 @@ namespace brelvon {
 namespace {
 
 using namespace std::chrono_literals;
-
-// A file system that never answers: the child sleeps until it is killed.
-int NeverAnswers(const char*, struct statvfs*)
-{
-    while (true) {
-        ::pause();
-    }
-}
+using testing::NeverAnswers;
 
 // Read by the child at fork time: whether this probe should hang for a while.
 volatile bool gHangBriefly = false;

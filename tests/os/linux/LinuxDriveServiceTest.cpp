@@ -1,5 +1,6 @@
 #include "os/linux/LinuxDriveService.h"
 #include "model/PlatformError.h"
+#include "os/linux/HungStatvfs.h"
 #include "os/linux/LinuxDriveServiceFactory.h"
 
 #include "os/linux/TempTree.h"
@@ -22,14 +23,8 @@ namespace brelvon {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::NeverAnswers;
 using testing::TempTree;
-
-int NeverAnswers(const char*, struct statvfs*)
-{
-    while (true) {
-        ::pause();
-    }
-}
 
 struct DfLine {
     std::uint64_t Size = 0;
