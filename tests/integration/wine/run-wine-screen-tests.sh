@@ -13,10 +13,11 @@
 # - every visible part of every button, box and option takes its click: its
 #   centre and each corner are clicked, and what the click does is seen.
 #
-#   run-wine-screen-tests.sh [--fresh-start | --clicks] SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE [SEED]
+#   run-wine-screen-tests.sh [--fresh-start | --random | --clicks] SOURCE_DIR CROSS_BUILD_DIR LINUX_PROBE [SEED]
 #
-# runs both parts, or the one named: each takes a few minutes, and two runs
-# of this script, one for each, can run side by side.
+# runs every part, or the one named (the table of sequences, the random
+# sequences, the clicks): each takes a minute or more, and runs of this
+# script, one for each part, can run side by side.
 # Takes the programs from the Windows build (`cmake --preset windows`). Prints "N passed,
 # M failed"; exits 0 when all passed, 1 when one failed, 77 (skipped) with
 # the reason when a tool or the programs are missing. BRELVON_SHOTS=FOLDER
@@ -25,7 +26,7 @@ set -uo pipefail
 
 if [[ "${1:-}" != --inside ]]; then
     part=both
-    if [[ "${1:-}" == --fresh-start || "${1:-}" == --clicks ]]; then
+    if [[ "${1:-}" == --fresh-start || "${1:-}" == --random || "${1:-}" == --clicks ]]; then
         part="${1#--}"
         shift
     fi
@@ -267,8 +268,10 @@ TABLE
         fail "brelvon.exe shows the shrunk numbers" "$(cat "$work/window.err")"
     fi
     stop_window
+}
 
-    # Random sequences, repeatable by their seed.
+# Random sequences, repeatable by their seed.
+random_checks() {
     RANDOM="$seed"
     for round in 1 2 3; do
         sequence=()
@@ -387,7 +390,8 @@ click_checks() {
 
 case "$part" in
 fresh-start) fresh_start_checks ;;
+random) random_checks ;;
 clicks) click_checks ;;
-*) fresh_start_checks; click_checks ;;
+*) fresh_start_checks; random_checks; click_checks ;;
 esac
 finish
