@@ -3,6 +3,7 @@
 // fuzzers call. A target aborts on a broken contract, so a fault that comes
 // back fails the test of its input.
 #include "FuzzTargets.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -39,13 +40,13 @@ std::vector<Replay> LoadReplays()
     const std::vector<Target> targets = {
         {"switch_text", &fuzz::SwitchTextTarget, {}},
         {"limit_text", &fuzz::LimitTextTarget, {}},
-        {"mountinfo", &fuzz::MountInfoTarget, {fs::path(BRELVON_TEST_DATA) / "mountinfo"}},
-        {"drive_file", &fuzz::DriveFileTarget, {fs::path(BRELVON_TEST_DATA) / "drives"}},
+        {"mountinfo", &fuzz::MountInfoTarget, {fs::path(test::TestData()) / "mountinfo"}},
+        {"drive_file", &fuzz::DriveFileTarget, {fs::path(test::TestData()) / "drives"}},
     };
     std::vector<Replay> replays;
     for (const Target& target : targets) {
-        std::vector<fs::path> folders = {fs::path(BRELVON_FUZZ_DIR) / "corpus" / target.Name,
-                                         fs::path(BRELVON_FUZZ_DIR) / "regressions" / target.Name};
+        std::vector<fs::path> folders = {fs::path(test::FuzzDir()) / "corpus" / target.Name,
+                                         fs::path(test::FuzzDir()) / "regressions" / target.Name};
         folders.insert(folders.end(), target.ExtraSeeds.begin(), target.ExtraSeeds.end());
         std::vector<fs::path> inputs;
         for (const fs::path& folder : folders) {

@@ -9,6 +9,7 @@
 #include "brelvon-report/TerminalReport.h"
 #include "drives/RecordedDriveService.h"
 #include "os/SystemDriveFile.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -20,7 +21,7 @@ namespace {
 
 using nlohmann::json;
 
-const std::string OddFile = std::string(BRELVON_TEST_DATA) + "/drives/odd-labels.json";
+const std::string OddFile = test::TestData() + "/drives/odd-labels.json";
 const std::string AllCategories = "-Nd1 -Rd1 -Cd1";
 const std::string F = "\xEF\xBF\xBD";
 
@@ -60,7 +61,7 @@ TEST(OddLabels, DriveFileHandsTheSurveyCleanLabels)
 
 TEST(OddLabels, ReportProgramKeepsOneLinePerRow)
 {
-    const auto result = test::RunProgram(BRELVON_REPORT_PROGRAM, {"--drives", OddFile, "-Nd1", "-Rd1", "-Cd1"});
+    const auto result = test::RunProgram(test::ReportProgram(), {"--drives", OddFile, "-Nd1", "-Rd1", "-Cd1"});
     ASSERT_EQ(result.ExitCode, 0) << result.Err;
     const auto problem = fuzz::ReportShapeProblem(result.Out, OddTable());
     EXPECT_FALSE(problem) << *problem << "\n" << result.Out;
@@ -69,7 +70,7 @@ TEST(OddLabels, ReportProgramKeepsOneLinePerRow)
 TEST(OddLabels, ReportProgramJsonHasTheCleanLabelsAndWellFormedTexts)
 {
     const auto result =
-        test::RunProgram(BRELVON_REPORT_PROGRAM, {"--drives", OddFile, "--json", "-Nd1", "-Rd1", "-Cd1"});
+        test::RunProgram(test::ReportProgram(), {"--drives", OddFile, "--json", "-Nd1", "-Rd1", "-Cd1"});
     ASSERT_EQ(result.ExitCode, 0) << result.Err;
     const json output = json::parse(result.Out);  // throws on bytes that are not UTF-8
     std::map<std::string, std::string> labels;

@@ -3,6 +3,7 @@
 // *.json files of this folder; an expected null means absent (or null); "$SAMPLES" stands for the project's data folder
 // and "$TESTDATA" for the tests' data folder.
 #include "support/RunProgram.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -26,8 +27,8 @@ struct Scenario {
 
 std::string Substitute(std::string text)
 {
-    for (const auto& [key, value] : {std::pair<std::string, std::string>{"$SAMPLES", BRELVON_SAMPLE_DATA},
-                                     std::pair<std::string, std::string>{"$TESTDATA", BRELVON_TEST_DATA}}) {
+    for (const auto& [key, value] : {std::pair<std::string, std::string>{"$SAMPLES", test::SampleData()},
+                                     std::pair<std::string, std::string>{"$TESTDATA", test::TestData()}}) {
         for (auto at = text.find(key); at != std::string::npos; at = text.find(key, at + value.size())) {
             text.replace(at, key.size(), value);
         }
@@ -39,7 +40,7 @@ std::vector<Scenario> LoadScenarios()
 {
     std::vector<Scenario> scenarios;
     std::vector<std::filesystem::path> files;
-    for (const auto& entry : std::filesystem::directory_iterator(BRELVON_SCENARIOS)) {
+    for (const auto& entry : std::filesystem::directory_iterator(test::Scenarios())) {
         if (entry.path().extension() == ".json") files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
@@ -67,7 +68,7 @@ class ProbeScenario : public testing::TestWithParam<Scenario> {};
 TEST_P(ProbeScenario, GivesTheExpectedValues)
 {
     const Scenario& scenario = GetParam();
-    const auto result = test::RunProgram(BRELVON_PROBE, scenario.Arguments);
+    const auto result = test::RunProgram(test::ProbeProgram(), scenario.Arguments);
     ASSERT_EQ(result.ExitCode, scenario.Exit) << result.Err;
     if (scenario.Expect.empty()) return;
     const json output = json::parse(result.Out);

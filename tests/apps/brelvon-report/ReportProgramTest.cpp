@@ -2,6 +2,7 @@
 // status. Its report must be the clipboard text of the window model for the
 // same switches, which the probe shows.
 #include "support/RunProgram.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -20,13 +21,13 @@ namespace {
 
 using nlohmann::json;
 
-const std::string Samples = BRELVON_SAMPLE_DATA;
-const std::string TestData = BRELVON_TEST_DATA;
+const std::string Samples = test::SampleData();
+const std::string TestData = test::TestData();
 
 // Runs brelvon-report (or a link to it) in the given locale, so that the
 // system language is known whatever the environment of the test run.
 test::ProgramResult RunReport(const std::string& locale, std::vector<std::string> arguments,
-                              const std::string& program = BRELVON_REPORT_PROGRAM)
+                              const std::string& program = test::ReportProgram())
 {
     arguments.insert(arguments.begin(), {"LC_ALL=" + locale, program});
     return test::RunProgram("/usr/bin/env", arguments);
@@ -35,7 +36,7 @@ test::ProgramResult RunReport(const std::string& locale, std::vector<std::string
 std::string ProbeClipboard(std::vector<std::string> arguments)
 {
     arguments.insert(arguments.end(), {"--click", "ButCopy"});
-    const auto result = test::RunProgram(BRELVON_PROBE, arguments);
+    const auto result = test::RunProgram(test::ProbeProgram(), arguments);
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
     return json::parse(result.Out).at("clipboard").get<std::string>();
 }
@@ -88,7 +89,7 @@ public:
     {
         std::filesystem::create_directories(folder_);
         path_ = folder_ / name;
-        std::filesystem::create_symlink(std::filesystem::absolute(BRELVON_REPORT_PROGRAM), path_);
+        std::filesystem::create_symlink(std::filesystem::absolute(test::ReportProgram()), path_);
     }
     ~RenamedProgram() { std::filesystem::remove_all(folder_); }
     [[nodiscard]] std::string Path() const { return path_.string(); }

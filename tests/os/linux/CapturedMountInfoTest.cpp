@@ -1,4 +1,5 @@
 #include "support/CapturedMountInfo.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +12,7 @@ namespace {
 
 std::string ReadTestFile(const std::string& name)
 {
-    std::ifstream in(std::string(BRELVON_TEST_DATA) + "/mountinfo/" + name);
+    std::ifstream in(test::TestData() + "/mountinfo/" + name);
     if (!in) {
         throw std::runtime_error("missing test data " + name);
     }

@@ -1,4 +1,5 @@
 #include "os/SystemDriveFile.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
     SystemDriveFile, UnreadableDriveFile,
     testing::Values(
         UnreadableCase{"Missing", "/nonexistent/drives.json", "/nonexistent/drives.json: No such file or directory"},
-        UnreadableCase{"Folder", BRELVON_TEST_DATA, std::string(BRELVON_TEST_DATA) + ": is a directory"},
+        UnreadableCase{"Folder", test::TestData(), test::TestData() + ": is a directory"},
         UnreadableCase{"DeviceThatEnds", "/dev/null", "/dev/null: not a regular file"},
         UnreadableCase{"LineBreakInTheName", "/nonexistent/a\nb.json", "/nonexistent/a\\nb.json: No such file or directory"}),
     [](const testing::TestParamInfo<UnreadableCase>& info) { return std::string(info.param.Name); });
@@ -40,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SystemDriveFile, TheSampleFileLoads)
 {
-    const auto records = LoadDriveFile(BRELVON_SAMPLE_DATA "/sample-drives.json");
+    const auto records = LoadDriveFile(test::SampleData() + "/sample-drives.json");
     EXPECT_EQ(records.size(), 6U);
 }
 
