@@ -3,7 +3,7 @@
 # docs/brelvon.png (English) and docs/brelvon-fr.png (French), each in a
 # virtual X server of its own (xvfb-run, 96 dpi), grabbed with ImageMagick's
 # import. Needs xvfb, xdotool and imagemagick. Given the Windows build too
-# (cmake --preset windows), it renders brelvon.exe under Wine (wine64) into
+# (cmake --preset windows), it renders brelvon.exe under Wine into
 # docs/brelvon-windows.png.
 #
 #   scripts/screenshot.sh [BUILD_DIR [BUILD_WINDOWS_DIR]]     (default: build)
@@ -31,8 +31,9 @@ program="$build/bin/brelvon"
 drives="$root/data/screenshot-drives.json"
 
 [[ -x "$program" ]] || { echo "screenshot.sh: $program is not built" >&2; exit 1; }
-for tool in xvfb-run xdotool import; do
-    command -v "$tool" >/dev/null || { echo "screenshot.sh: $tool is missing" >&2; exit 1; }
+for tool in xvfb-run:xvfb xdotool:xdotool import:imagemagick; do
+    command -v "${tool%%:*}" >/dev/null ||
+        { echo "screenshot.sh: ${tool%%:*} is missing (Debian package ${tool#*:})" >&2; exit 1; }
 done
 
 shoot() {
@@ -50,12 +51,14 @@ shoot fr_FR.UTF-8 "$root/docs/brelvon-fr.png" -Rd1 -Cd1 -Nd1 -LFr
 
 [[ -n "${2:-}" ]] || exit 0
 program="$(cd "$2" && pwd)/bin/brelvon.exe"
-wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
-[[ -f "$program" && -x "$wine" ]] || { echo "screenshot.sh: $program or wine64 is missing" >&2; exit 1; }
+# 64-bit Wine: wine64 where Debian installs both, else wine.
+wine=$(command -v wine64 || { [[ -x /usr/lib/wine/wine64 ]] && echo /usr/lib/wine/wine64; } || command -v wine || true)
+[[ -f "$program" && -n "$wine" ]] || { echo "screenshot.sh: $program or Wine is missing" >&2; exit 1; }
 # A Wine prefix of its own, made before the X server starts.
 WINEPREFIX=$(mktemp -d)/prefix
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver="$(dirname "$wine")/wineserver"
+[[ -x "$wineserver" ]] || wineserver=$(command -v wineserver || echo wineserver)
 trap '"$wineserver" -k 2>/dev/null || true; rm -rf "$(dirname "$WINEPREFIX")"' EXIT
 # Wine's desktop process of the set-up, which has no display, ends first.
 LC_ALL=en_US.UTF-8 "$wine" wineboot -i >/dev/null 2>&1 && "$wineserver" -w

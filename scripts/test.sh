@@ -22,12 +22,22 @@ if command -v ccache >/dev/null && [[ -z "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ]]; 
     export CMAKE_CXX_COMPILER_LAUNCHER=ccache
 fi
 
-cmake --preset asan >/dev/null
+# A preset's folder made by another generator (the presets once used make's)
+# is configured anew rather than refused.
+configure() { # configure PRESET DIR
+    if [[ -f "$2/CMakeCache.txt" ]] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$2/CMakeCache.txt"; then
+        echo "$2 was made by another generator: configured anew"
+        rm -rf "$2/CMakeCache.txt" "$2/CMakeFiles"
+    fi
+    cmake --preset "$1" >/dev/null
+}
+
+configure asan "$root/build-asan"
 cmake --build --preset asan -j"$(nproc)"
 took "building with the sanitizers"
 
 if command -v x86_64-w64-mingw32-g++-posix >/dev/null || command -v x86_64-w64-mingw32-g++ >/dev/null; then
-    cmake --preset windows >/dev/null
+    configure windows "$root/build-windows"
     cmake --build --preset windows -j"$(nproc)"
     took "building the Windows programs"
 else
